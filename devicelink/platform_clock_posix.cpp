@@ -1,0 +1,20 @@
+#include <ctime>
+
+#include "link_clock.h"
+
+namespace devicelink {
+
+LocalTimeStamp PlatformLocalTime() {
+  std::time_t now = std::time(nullptr);
+  std::tm t{};
+  localtime_r(&now, &t);
+  return {t.tm_mday, t.tm_mon + 1, t.tm_year + 1900, t.tm_hour, t.tm_min, t.tm_sec};
+}
+
+uint64_t PlatformMillis() {
+  timespec ts{};
+  clock_gettime(CLOCK_MONOTONIC, &ts);
+  return static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+}
+
+}  // namespace devicelink
