@@ -1,0 +1,175 @@
+// Control protocol: one command per line; each answered by one line "OK ..."
+// or "ERR ...", except lists: "OK LIST n", n lines, "END".
+//   set CMD [err=T] [data=T] [status=HEX12] [rawstatus=1] [raw=T]
+//                     CMD's only reply from now on
+//   queue CMD [use=once|always] [reply keys as for set]
+//   fault CMD KIND [use=once|always] [count=N] [ms=N] [at=N] [byte=HH] [tail=N]
+//       KIND: silence nak badsum earlyetx badetx syn synforever pause fields longerr longreply
+//   clear              drop all replies and faults
+//   clearlog           drop the request log
+//   log                list: cmd=HH seq=HH verdict=V anomaly=0|1 at=MS data=T frame=T
+//   wait N MS          OK n, or ERR timeout n
+//   counters           OK rx=N tx=N
+//   resetcounters
+//   password on|off
+//   quit
+// CMD is two hex digits, or * for commands without entries of their own.
+// In T, bytes outside 21h..7Eh and the backslash are written \xNN.
+#include "control_server.h"
+
+#include "command_text.h"
+#include "simulator.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <utility>
+
+namespace printersim {
+namespace {
+
+constexpr std::size_t kMaxLine = 1 << 20;
+
+bool SendAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+ControlServer::ControlServer(Simulator& simulator, uint16_t port, std::function<void()> onQuit)
+    : simulator_(simulator), onQuit_(std::move(onQuit)), listener_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+  if (listener_.Get() < 0) ThrowErrno("socket");
+  const int on = 1;
+  ::setsockopt(listener_.Get(), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+  sockaddr_in addr{};
+  addr.sin_family = AF_INET;
+  addr.sin_port = htons(port);
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  if (::bind(listener_.Get(), reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) ThrowErrno("bind");
+  if (::listen(listener_.Get(), 4) != 0) ThrowErrno("listen");
+  socklen_t size = sizeof addr;
+  if (::getsockname(listener_.Get(), reinterpret_cast<sockaddr*>(&addr), &size) != 0) ThrowErrno("getsockname");
+  port_ = ntohs(addr.sin_port);
+  thread_ = std::thread([this] { Run(); });
+}
+
+ControlServer::~ControlServer() {
+  wake_.Signal();
+  thread_.join();
+}
+
+void ControlServer::Run() {
+  for (;;) {
+    pollfd fds[2] = {{wake_.ReadEnd(), POLLIN, 0}, {listener_.Get(), POLLIN, 0}};
+    if (::poll(fds, 2, -1) < 0 && errno != EINTR) return;
+    if (fds[0].revents) return;
+    if (!fds[1].revents) continue;
+    const Fd client(::accept4(listener_.Get(), nullptr, nullptr, SOCK_CLOEXEC));
+    if (client.Get() >= 0) Serve(client);
+  }
+}
+
+void ControlServer::Serve(const Fd& client) {
+  std::string pending;
+  char buffer[4096];
+  for (;;) {
+    pollfd fds[2] = {{wake_.ReadEnd(), POLLIN, 0}, {client.Get(), POLLIN, 0}};
+    if (::poll(fds, 2, -1) < 0 && errno != EINTR) return;
+    if (fds[0].revents) return;  // the wake-up stays in the pipe for Run
+    if (!fds[1].revents) continue;
+    const ssize_t n = ::recv(client.Get(), buffer, sizeof buffer, 0);
+    if (n <= 0) return;
+    pending.append(buffer, static_cast<std::size_t>(n));
+    for (std::size_t eol; (eol = pending.find('\n')) != std::string::npos;) {
+      std::string line = pending.substr(0, eol);
+      pending.erase(0, eol + 1);
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      std::string answer;
+      for (const std::string& part : Execute(line)) answer += part + "\n";
+      if (!SendAll(client.Get(), answer)) return;
+      // Only after "OK" is out: the owner may tear the server down at once.
+      if (std::exchange(quitAsked_, false) && onQuit_) onQuit_();
+    }
+    if (pending.size() > kMaxLine) {
+      SendAll(client.Get(), "ERR line too long\n");
+      return;
+    }
+  }
+}
+
+std::vector<std::string> ControlServer::Execute(std::string_view text) {
+  const CommandLine line = SplitCommandLine(text);
+  if (line.words.empty()) return {"ERR empty line"};
+  const std::string& verb = line.words[0];
+  const std::size_t arity = line.words.size();
+  const auto cmd = arity > 1 ? ParseCommand(line.words[1]) : std::nullopt;
+
+  if (verb == "set" || verb == "queue") {
+    const auto reply = ParseReply(line);
+    const auto use = ParseUse(line, Use::Once);
+    if (arity != 2 || !cmd || !reply || !use || (verb == "set" && line.params.count("use")))
+      return {"ERR usage: " + verb + " CMD [err=T] [data=T] [status=HEX12] [rawstatus=1] [raw=T]"};
+    if (verb == "set")
+      simulator_.SetReply(*cmd, *reply);
+    else
+      simulator_.QueueReply(*cmd, *reply, *use);
+    return {"OK"};
+  }
+  if (verb == "fault") {
+    const auto fault = arity == 3 ? ParseFault(line.words[2], line) : std::nullopt;
+    const auto use = ParseUse(line, Use::Once);
+    if (!cmd || !fault || !use)
+      return {"ERR usage: fault CMD KIND [use=once|always] [count=N] [ms=N] [at=N] [byte=HH] [tail=N]"};
+    simulator_.InjectFault(*cmd, *fault, *use);
+    return {"OK"};
+  }
+  if (verb == "wait") {
+    const auto n = arity == 3 ? ParseNumber(line.words[1]) : std::nullopt;
+    const auto ms = arity == 3 ? ParseNumber(line.words[2]) : std::nullopt;
+    if (!n || !ms) return {"ERR usage: wait N MS"};
+    const bool ok = simulator_.WaitForRequests(*n, std::chrono::milliseconds(*ms));
+    const std::string count = std::to_string(simulator_.Requests().size());
+    return {ok ? "OK " + count : "ERR timeout " + count};
+  }
+  if (verb == "password" && arity == 2 && (line.words[1] == "on" || line.words[1] == "off")) {
+    simulator_.SetPasswordCheck(line.words[1] == "on");
+    return {"OK"};
+  }
+  if (arity != 1) return {"ERR unknown command: " + verb};
+  if (verb == "log") {
+    const auto requests = simulator_.Requests();
+    std::vector<std::string> out{"OK LIST " + std::to_string(requests.size())};
+    for (const Request& request : requests) out.push_back(FormatRequest(request));
+    out.emplace_back("END");
+    return out;
+  }
+  if (verb == "counters") {
+    const Counters c = simulator_.GetCounters();
+    return {"OK rx=" + std::to_string(c.bytesReceived) + " tx=" + std::to_string(c.bytesSent)};
+  }
+  if (verb == "clear") {
+    simulator_.ClearScript();
+  } else if (verb == "clearlog") {
+    simulator_.ClearRequests();
+  } else if (verb == "resetcounters") {
+    simulator_.ResetCounters();
+  } else if (verb == "quit") {
+    quitAsked_ = true;
+  } else {
+    return {"ERR unknown command: " + verb};
+  }
+  return {"OK"};
+}
+
+}  // namespace printersim

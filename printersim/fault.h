@@ -1,0 +1,60 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+
+namespace printersim {
+
+// One way for the printer to misbehave on a request. Only the fields a kind
+// names in its factory matter to it.
+struct Fault {
+  enum class Kind : uint8_t {
+    Silence,        // no answer at all
+    Nak,            // a lone NAK instead of the reply
+    BadChecksum,    // last checksum digit off by one
+    EarlyEtx,       // frame cut at `at` (0: where the data ends), then ETX
+    BadTerminator,  // `byte` instead of the final ETX
+    SynTrain,       // `count` SYN bytes, `ms` apart, then the reply
+    EndlessSyn,     // SYN every `ms` until the host sends again or the script is cleared
+    Pause,          // `ms` of silence after the first `at` bytes of the frame
+    ManyFields,     // data replaced by `count` one-character fields
+    LongErrorCode,  // error code of `count` characters
+    LongReply,      // `count` data bytes, then `tail` bytes after the ETX
+  };
+
+  Kind kind = Kind::Silence;
+  unsigned count = 0;
+  std::chrono::milliseconds ms{0};
+  std::size_t at = 0;
+  uint8_t byte = 0;
+  std::size_t tail = 0;
+
+  static constexpr Fault Silence() { return {.kind = Kind::Silence}; }
+  static constexpr Fault Nak() { return {.kind = Kind::Nak}; }
+  static constexpr Fault BadChecksum() { return {.kind = Kind::BadChecksum}; }
+  static constexpr Fault EarlyEtx(std::size_t at = 0) { return {.kind = Kind::EarlyEtx, .at = at}; }
+  static constexpr Fault BadTerminator(uint8_t byte = 0x00) {
+    return {.kind = Kind::BadTerminator, .byte = byte};
+  }
+  static constexpr Fault SynTrain(unsigned count = 3,
+                                  std::chrono::milliseconds interval = std::chrono::milliseconds(100)) {
+    return {.kind = Kind::SynTrain, .count = count, .ms = interval};
+  }
+  static constexpr Fault EndlessSyn(std::chrono::milliseconds interval = std::chrono::milliseconds(100)) {
+    return {.kind = Kind::EndlessSyn, .ms = interval};
+  }
+  static constexpr Fault Pause(std::size_t at = 4,
+                               std::chrono::milliseconds length = std::chrono::milliseconds(200)) {
+    return {.kind = Kind::Pause, .ms = length, .at = at};
+  }
+  static constexpr Fault ManyFields(unsigned count = 30) { return {.kind = Kind::ManyFields, .count = count}; }
+  static constexpr Fault LongErrorCode(unsigned length = 12) {
+    return {.kind = Kind::LongErrorCode, .count = length};
+  }
+  static constexpr Fault LongReply(unsigned dataBytes = 300, std::size_t tail = 64) {
+    return {.kind = Kind::LongReply, .count = dataBytes, .tail = tail};
+  }
+};
+
+}  // namespace printersim

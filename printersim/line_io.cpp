@@ -1,0 +1,92 @@
+#include "line_io.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+
+namespace printersim {
+
+LineIo::LineIo(int masterFd, unsigned baud)
+    : fd_(masterFd),
+      byteTime_(baud ? std::chrono::duration_cast<Clock::duration>(std::chrono::nanoseconds(10'000'000'000LL / baud))
+                     : Clock::duration::zero()) {}
+
+LineIo::Event LineIo::Poll(short masterEvents, std::optional<Clock::time_point> deadline) {
+  for (;;) {
+    if (stopping_) return Event::Stopped;
+    int timeout = -1;
+    if (deadline) {
+      const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now()).count();
+      timeout = static_cast<int>(std::clamp<long long>(left, 0, INT_MAX));
+    }
+    pollfd fds[2] = {{wake_.ReadEnd(), POLLIN, 0}, {fd_, masterEvents, 0}};
+    const int n = ::poll(fds, masterEvents ? 2 : 1, timeout);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0 || stopping_) return Event::Stopped;
+    if (fds[0].revents) {
+      wake_.Drain();
+      return Event::Woken;
+    }
+    if (masterEvents && fds[1].revents) return Event::Input;
+    if (n == 0) return Event::Timeout;
+  }
+}
+
+LineIo::Event LineIo::WaitInput(std::optional<Clock::time_point> deadline) { return Poll(POLLIN, deadline); }
+
+std::optional<std::size_t> LineIo::Read(uint8_t* buffer, std::size_t size) {
+  const ssize_t n = ::read(fd_, buffer, size);
+  if (n < 0) {
+    if (errno == EAGAIN || errno == EINTR) return 0;
+    return std::nullopt;
+  }
+  received_ += static_cast<uint64_t>(n);
+  rxClock_ = std::max(rxClock_, Clock::now()) + byteTime_ * n;
+  return static_cast<std::size_t>(n);
+}
+
+bool LineIo::Send(std::string_view bytes) {
+  const bool paced = byteTime_ != Clock::duration::zero();
+  while (!bytes.empty()) {
+    if (paced && !SleepUntil(txClock_)) return false;
+    const ssize_t n = ::write(fd_, bytes.data(), paced ? 1 : bytes.size());
+    if (n < 0) {
+      // A full pty buffer means nobody reads the slave; wait for a reader or Stop.
+      if (errno != EAGAIN && errno != EINTR) return false;
+      if (Poll(POLLOUT, std::nullopt) == Event::Stopped) return false;
+      continue;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+    sent_ += static_cast<uint64_t>(n);
+    if (paced) txClock_ = std::max(txClock_, Clock::now()) + byteTime_;
+  }
+  return true;
+}
+
+bool LineIo::SleepUntil(Clock::time_point deadline) {
+  for (;;) {
+    switch (Poll(0, deadline)) {
+      case Event::Stopped:
+        return false;
+      case Event::Timeout:
+        return true;
+      default:
+        break;
+    }
+  }
+}
+
+void LineIo::Stop() {
+  stopping_ = true;
+  wake_.Signal();
+}
+
+void LineIo::ResetCounts() {
+  received_ = 0;
+  sent_ = 0;
+}
+
+}  // namespace printersim

@@ -1,0 +1,48 @@
+#include "pty.h"
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
+namespace printersim {
+
+Pty::Pty() : master_(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)) {
+  if (master_.Get() < 0) ThrowErrno("posix_openpt");
+  if (::grantpt(master_.Get()) != 0 || ::unlockpt(master_.Get()) != 0) ThrowErrno("grantpt/unlockpt");
+  char name[128];
+  if (const int err = ::ptsname_r(master_.Get(), name, sizeof name); err != 0)
+    throw std::system_error(err, std::generic_category(), "ptsname_r");
+  slavePath_ = name;
+  slave_ = Fd(::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC));
+  if (slave_.Get() < 0) ThrowErrno("open " + slavePath_);
+  // No echo, no line editing, no CR/LF translation: bytes pass as they are.
+  termios tio{};
+  if (::tcgetattr(slave_.Get(), &tio) != 0) ThrowErrno("tcgetattr");
+  ::cfmakeraw(&tio);
+  if (::tcsetattr(slave_.Get(), TCSANOW, &tio) != 0) ThrowErrno("tcsetattr");
+  const int flags = ::fcntl(master_.Get(), F_GETFL);
+  if (flags < 0 || ::fcntl(master_.Get(), F_SETFL, flags | O_NONBLOCK) != 0) ThrowErrno("fcntl");
+}
+
+void ReplaceSymlink(const std::string& target, const std::string& link) {
+  const std::string temp = link + ".tmp" + std::to_string(::getpid());
+  ::unlink(temp.c_str());
+  if (::symlink(target.c_str(), temp.c_str()) != 0) ThrowErrno("symlink " + temp);
+  if (::rename(temp.c_str(), link.c_str()) != 0) {
+    const int err = errno;
+    ::unlink(temp.c_str());
+    throw std::system_error(err, std::generic_category(), "rename to " + link);
+  }
+}
+
+void RemoveSymlinkTo(const std::string& target, const std::string& link) {
+  char buf[256];
+  const ssize_t n = ::readlink(link.c_str(), buf, sizeof buf);
+  if (n > 0 && std::string(buf, static_cast<std::size_t>(n)) == target) ::unlink(link.c_str());
+}
+
+}  // namespace printersim
