@@ -48,6 +48,9 @@ struct TLinkState {
   uint32_t PendingErrorMask;
   int32_t SplitCount;
 
+  // Commands.
+  char CommandBuffer[300];  // data text of the command being sent
+
   // Logs.
   int32_t TraceLogOn;
   char TraceLogPath[1000];
