@@ -80,8 +80,9 @@ int32_t SplitReplyData(TLinkState& s, TDeviceReply& reply) {
 }
 
 void CopyText(char* destination, size_t size, const char* source) {
-  std::strncpy(destination, source, size - 1);
-  destination[size - 1] = '\0';
+  const size_t length = strnlen(source, size - 1);
+  std::memcpy(destination, source, length);
+  destination[length] = '\0';
 }
 
 }  // namespace

@@ -1,0 +1,92 @@
+#pragma once
+// The shapes every implemented member of IMR62Retail takes: a method with or
+// without a result, a property getter and a property setter. Each takes the
+// process-wide service lock for the whole call and lets no C++ exception
+// cross COM.
+#include <exception>
+#include <mutex>
+#include <new>
+
+// First: service.h must not meet the OpenService macro of windows.h.
+#include "serviceobject/com/com_interface.h"
+#include "serviceobject/com/com_convert.h"
+#include "serviceobject/service.h"
+
+namespace lumero::com {
+
+// OPOS_E_FAILURE: what a method reports when the core could not finish it.
+inline constexpr LONG kFailureResult = 111;
+
+// Sets COM error information for the calling thread and returns
+// DISP_E_EXCEPTION: how a property accessor reports a caught exception.
+HRESULT AccessorError(const char* message) noexcept;
+
+template <class... Pointers>
+bool AllPresent(Pointers*... pointers) {
+  return ((pointers != nullptr) && ...);
+}
+
+// `body` returns the OPOS result, written to `result`. Every further [out] or
+// [in, out] pointer is checked as well: a null one ends the call at once.
+template <class Body, class... Outs>
+HRESULT Method(Body&& body, LONG* result, Outs*... outs) noexcept {
+  if (!AllPresent(result, outs...)) return E_POINTER;
+  try {
+    std::lock_guard lock(service::ServiceMutex());
+    *result = body();
+  } catch (...) {
+    *result = kFailureResult;
+  }
+  return S_OK;
+}
+
+// A method without a result output.
+template <class Body>
+HRESULT Procedure(Body&& body) noexcept {
+  try {
+    std::lock_guard lock(service::ServiceMutex());
+    body();
+    return S_OK;
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_FAIL;
+  }
+}
+
+template <class Body>
+HRESULT Accessor(Body&& body) noexcept {
+  try {
+    std::lock_guard lock(service::ServiceMutex());
+    body();
+    return S_OK;
+  } catch (const std::exception& error) {
+    return AccessorError(error.what());
+  } catch (...) {
+    return AccessorError("");
+  }
+}
+
+// A getter with no guard.
+template <class Out, class Value>
+HRESULT Get(Out* out, Value (*read)()) noexcept {
+  if (out == nullptr) return E_POINTER;
+  return Accessor([&] { Store(out, read()); });
+}
+
+// A getter whose guard may refuse: then its output stays unwritten.
+template <class Out, class Value>
+HRESULT Get(Out* out, bool (*read)(Value&)) noexcept {
+  if (out == nullptr) return E_POINTER;
+  return Accessor([&] {
+    Value value{};
+    if (read(value)) Store(out, value);
+  });
+}
+
+template <class In, class Value>
+HRESULT Put(In value, void (*write)(Value)) noexcept {
+  return Accessor([&] { write(FromCom(value)); });
+}
+
+}  // namespace lumero::com

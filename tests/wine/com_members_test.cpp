@@ -1,0 +1,140 @@
+// The adapters of the members built so far: shared state, result outputs,
+// refused null pointers, text conversion and the accessor error report.
+#include "com_support.h"
+
+namespace lumero::test {
+namespace {
+
+constexpr LONG kUntouched = 12345;
+
+class Members : public ComTest {
+ protected:
+  void SetUp() override {
+    ComTest::SetUp();
+    first_ = NewObject();
+    second_ = NewObject();
+    ASSERT_TRUE(first_ && second_);
+    CloseService(first_.get());
+  }
+  void TearDown() override {
+    if (first_) CloseService(first_.get());
+    first_.reset();
+    second_.reset();
+    ComTest::TearDown();
+  }
+  LONG ResultCodeOf(IMR62Retail* object) {
+    LONG code = kUntouched;
+    EXPECT_EQ(object->get_ResultCode(&code), S_OK);
+    return code;
+  }
+  void Open(const wchar_t* port) {
+    WriteDeviceConfiguration(port, 9600);
+    Bstr device_class(L"FiscalPrinter"), device_name(L"Vornik_MR62_1.11");
+    LONG rc = kUntouched;
+    ASSERT_EQ(first_->OpenService(device_class.get(), device_name.get(), nullptr, &rc), S_OK);
+    ASSERT_EQ(rc, 0);
+  }
+  Ptr<IMR62Retail> first_, second_;
+};
+
+TEST_F(Members, TwoObjectsShareOneState) {
+  LONG result = kUntouched;
+  ASSERT_EQ(first_->Claim(0, &result), S_OK);
+  EXPECT_EQ(result, 101);
+  EXPECT_EQ(ResultCodeOf(second_.get()), 101);
+  ASSERT_EQ(second_->BeginTraining(&result), S_OK);
+  EXPECT_EQ(ResultCodeOf(first_.get()), 106);
+
+  Open(L"COM1");
+  VARIANT_BOOL first_enabled = 7, second_enabled = 7;
+  EXPECT_EQ(first_->get_DeviceEnabled(&first_enabled), S_OK);
+  EXPECT_EQ(second_->get_DeviceEnabled(&second_enabled), S_OK);
+  EXPECT_EQ(first_enabled, VARIANT_FALSE);
+  EXPECT_EQ(second_enabled, first_enabled);
+}
+
+TEST_F(Members, GuardedGetterLeavesItsOutputWhileClosed) {
+  VARIANT_BOOL claimed = 7;
+  EXPECT_EQ(first_->get_Claimed(&claimed), S_OK);
+  EXPECT_EQ(claimed, 7);
+  BSTR name = nullptr;
+  EXPECT_EQ(first_->get_DeviceName(&name), S_OK);
+  EXPECT_EQ(name, nullptr);
+}
+
+TEST_F(Members, EndTrainingWritesItsResultThroughItsPointer) {
+  LONG result = kUntouched;
+  EXPECT_EQ(first_->EndTraining(&result), S_OK);
+  EXPECT_EQ(result, 106);
+
+  result = kUntouched;
+  VARIANT argument;
+  argument.vt = VT_BYREF | VT_I4;
+  argument.plVal = &result;
+  VARIANT ignored;
+  VariantInit(&ignored);
+  EXPECT_EQ(InvokeByName(first_.get(), L"EndTraining", DISPATCH_METHOD, {argument}, &ignored,
+                         nullptr),
+            S_OK);
+  EXPECT_EQ(result, 106);
+}
+
+TEST_F(Members, NullOutputPointerIsRefusedBeforeAnythingHappens) {
+  LONG result = kUntouched;
+  ASSERT_EQ(first_->Claim(0, &result), S_OK);  // leaves 101
+  Bstr file(L"firmware.bin");
+  CURRENCY amount{};
+
+  EXPECT_EQ(first_->get_ResultCode(nullptr), E_POINTER);
+  EXPECT_EQ(first_->get_ErrorString(nullptr), E_POINTER);
+  EXPECT_EQ(first_->Claim(0, nullptr), E_POINTER);
+  EXPECT_EQ(first_->OpenService(file.get(), file.get(), nullptr, nullptr), E_POINTER);
+  EXPECT_EQ(first_->EndTraining(nullptr), E_POINTER);
+  EXPECT_EQ(first_->PrintRecSubtotalAdjustVoid(1, amount, nullptr), E_POINTER);
+  result = kUntouched;
+  EXPECT_EQ(first_->CompareFirmwareVersion(file.get(), nullptr, &result), E_POINTER);
+  EXPECT_EQ(first_->RetrieveStatistics(nullptr, &result), E_POINTER);
+  EXPECT_EQ(result, kUntouched);
+  EXPECT_EQ(ResultCodeOf(first_.get()), 101) << "a refused call reached the core";
+}
+
+TEST_F(Members, ErrorStringComesBackFromTheAnsiCodePage) {
+  Open(L"COM1");
+  LONG result = 0;
+  ASSERT_EQ(first_->BeginTraining(&result), S_OK);
+  BSTR text = nullptr;
+  ASSERT_EQ(second_->get_ErrorString(&text), S_OK);
+  ASSERT_NE(text, nullptr);
+  EXPECT_STREQ(text, L"Метод не поддерживается объектом");
+  SysFreeString(text);
+}
+
+TEST_F(Members, AccessorExceptionBecomesExceptionInformation) {
+  Open(L"COMX");
+  VARIANT enable;
+  enable.vt = VT_BOOL;
+  enable.boolVal = VARIANT_TRUE;
+  EXCEPINFO exception{};
+  EXPECT_EQ(InvokeByName(first_.get(), L"DeviceEnabled", DISPATCH_PROPERTYPUT, {enable}, nullptr,
+                         &exception),
+            DISP_E_EXCEPTION);
+  ASSERT_NE(exception.bstrSource, nullptr);
+  EXPECT_STREQ(exception.bstrSource, L"Lumero.MR62Retail");
+  SysFreeString(exception.bstrSource);
+  SysFreeString(exception.bstrDescription);
+  SysFreeString(exception.bstrHelpFile);
+
+  EXPECT_EQ(first_->put_DeviceEnabled(VARIANT_TRUE), DISP_E_EXCEPTION);
+  Ptr<IErrorInfo> info;
+  ASSERT_EQ(GetErrorInfo(0, info.put()), S_OK);
+  GUID guid{};
+  BSTR source = nullptr;
+  info->GetGUID(&guid);
+  info->GetSource(&source);
+  EXPECT_TRUE(IsEqualGUID(guid, IID_IMR62Retail));
+  EXPECT_STREQ(source, L"Lumero.MR62Retail");
+  SysFreeString(source);
+}
+
+}  // namespace
+}  // namespace lumero::test
