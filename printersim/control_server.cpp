@@ -12,6 +12,12 @@
 //   counters           OK rx=N tx=N
 //   resetcounters
 //   password on|off
+//   model on|off       the fiscal model answers requests without a scripted reply
+//   paper T            a new, empty paper roll in file T
+//   firmware T         firmware version the model reports
+//   linewidth N        characters per line the model reports
+//   state              OK model=on|off day=open|closed doc=none|sale|refund|nonfiscal
+//                         stage=N total=X paid=X drawer=X documents=N z=N
 //   quit
 // CMD is two hex digits, or * for commands without entries of their own.
 // In T, bytes outside 21h..7Eh and the backslash are written \xNN.
@@ -142,8 +148,28 @@ std::vector<std::string> ControlServer::Execute(std::string_view text) {
     const std::string count = std::to_string(simulator_.Requests().size());
     return {ok ? "OK " + count : "ERR timeout " + count};
   }
-  if (verb == "password" && arity == 2 && (line.words[1] == "on" || line.words[1] == "off")) {
+  const bool onOff = arity == 2 && (line.words[1] == "on" || line.words[1] == "off");
+  if (verb == "password" && onOff) {
     simulator_.SetPasswordCheck(line.words[1] == "on");
+    return {"OK"};
+  }
+  if (verb == "model" && onOff) {
+    simulator_.SetModel(line.words[1] == "on");
+    return {"OK"};
+  }
+  if (verb == "paper" || verb == "firmware") {
+    const auto text = arity == 2 ? UnescapeBytes(line.words[1]) : std::nullopt;
+    if (!text) return {"ERR usage: " + verb + " T"};
+    if (verb == "firmware")
+      simulator_.SetFirmwareVersion(*text);
+    else if (!simulator_.LoadPaper(*text))
+      return {"ERR cannot write " + line.words[1]};
+    return {"OK"};
+  }
+  if (verb == "linewidth") {
+    const auto width = arity == 2 ? ParseNumber(line.words[1]) : std::nullopt;
+    if (!width || *width > 255) return {"ERR usage: linewidth N"};
+    simulator_.SetLineWidth(static_cast<unsigned>(*width));
     return {"OK"};
   }
   if (arity != 1) return {"ERR unknown command: " + verb};
@@ -154,6 +180,7 @@ std::vector<std::string> ControlServer::Execute(std::string_view text) {
     out.emplace_back("END");
     return out;
   }
+  if (verb == "state") return {"OK " + simulator_.ModelSummary()};
   if (verb == "counters") {
     const Counters c = simulator_.GetCounters();
     return {"OK rx=" + std::to_string(c.bytesReceived) + " tx=" + std::to_string(c.bytesSent)};

@@ -30,6 +30,10 @@ struct Fault {
   uint8_t byte = 0;
   std::size_t tail = 0;
 
+  // Whether any reply goes out at all; a printer that stays silent or NAKs
+  // is taken not to have carried the command out.
+  constexpr bool Answers() const { return kind != Kind::Silence && kind != Kind::Nak && kind != Kind::EndlessSyn; }
+
   static constexpr Fault Silence() { return {.kind = Kind::Silence}; }
   static constexpr Fault Nak() { return {.kind = Kind::Nak}; }
   static constexpr Fault BadChecksum() { return {.kind = Kind::BadChecksum}; }

@@ -9,14 +9,17 @@
 #include <cstdio>
 #include <exception>
 #include <iostream>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: printersim [--control-port N] [--link PATH] [--baud N] [--frame-timeout MS] [--no-password-check]\n";
+    "usage: printersim [--control-port N] [--link PATH] [--baud N] [--frame-timeout MS] [--no-password-check]\n"
+    "                  [--paper PATH]\n";
 
-bool ParseArgs(int argc, char** argv, printersim::Options& options, uint16_t& port) {
+bool ParseArgs(int argc, char** argv, printersim::Options& options, uint16_t& port, std::string& paper) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--no-password-check") {
@@ -28,6 +31,8 @@ bool ParseArgs(int argc, char** argv, printersim::Options& options, uint16_t& po
     const auto number = printersim::ParseNumber(value);
     if (arg == "--link") {
       options.linkPath = value;
+    } else if (arg == "--paper") {
+      paper = value;
     } else if (arg == "--control-port" && number && *number <= 65535) {
       port = static_cast<uint16_t>(*number);
     } else if (arg == "--baud" && number && *number <= 4'000'000) {
@@ -46,7 +51,8 @@ bool ParseArgs(int argc, char** argv, printersim::Options& options, uint16_t& po
 int main(int argc, char** argv) {
   printersim::Options options;
   uint16_t port = 0;
-  if (!ParseArgs(argc, argv, options, port)) {
+  std::string paper;
+  if (!ParseArgs(argc, argv, options, port, paper)) {
     std::fputs(kUsage, stderr);
     return 2;
   }
@@ -58,6 +64,9 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &signals, nullptr);
   try {
     printersim::Simulator simulator(options);
+    // As a stand-alone printer it behaves like one unless told otherwise.
+    simulator.SetModel(true);
+    if (!simulator.LoadPaper(paper)) throw std::runtime_error("cannot write the paper roll " + paper);
     printersim::ControlServer server(simulator, port, [] { ::kill(::getpid(), SIGTERM); });
     std::cout << "PTY " << simulator.SlavePath() << " CONTROL 127.0.0.1:" << server.Port() << std::endl;
     int received;

@@ -30,8 +30,8 @@ std::optional<T> Script::Take(Queues<T>& queues, uint8_t cmd) {
   return std::nullopt;
 }
 
-std::pair<Reply, std::optional<Fault>> Script::Next(uint8_t cmd) {
-  return {Take(replies_, cmd).value_or(Reply{}), Take(faults_, cmd)};
+std::pair<std::optional<Reply>, std::optional<Fault>> Script::Next(uint8_t cmd) {
+  return {Take(replies_, cmd), Take(faults_, cmd)};
 }
 
 }  // namespace printersim

@@ -19,7 +19,7 @@ class Script {
   void Clear();
 
   // What to do for a request of `cmd`; uses up one-shot entries.
-  std::pair<Reply, std::optional<Fault>> Next(uint8_t cmd);
+  std::pair<std::optional<Reply>, std::optional<Fault>> Next(uint8_t cmd);
 
  private:
   template <class T>

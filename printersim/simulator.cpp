@@ -48,6 +48,31 @@ void Simulator::ClearScript() {
   io_.Wake();
 }
 
+void Simulator::SetModel(bool on) {
+  std::lock_guard lock(mutex_);
+  modelOn_ = on;
+}
+
+bool Simulator::LoadPaper(std::string path) {
+  std::lock_guard lock(mutex_);
+  return model_.LoadPaper(std::move(path));
+}
+
+void Simulator::SetFirmwareVersion(std::string version) {
+  std::lock_guard lock(mutex_);
+  model_.SetFirmwareVersion(std::move(version));
+}
+
+void Simulator::SetLineWidth(unsigned width) {
+  std::lock_guard lock(mutex_);
+  model_.SetLineWidth(width);
+}
+
+std::string Simulator::ModelSummary() const {
+  std::lock_guard lock(mutex_);
+  return std::string("model=") + (modelOn_ ? "on " : "off ") + model_.Summary();
+}
+
 std::vector<Request> Simulator::Requests() const {
   std::lock_guard lock(mutex_);
   return requests_;
@@ -106,7 +131,12 @@ bool Simulator::Handle(std::string frame) {
   {
     std::lock_guard lock(mutex_);
     if (request.Valid()) {
-      auto [reply, fault] = script_.Next(request.cmd);
+      auto [scripted, fault] = script_.Next(request.cmd);
+      Reply reply;
+      if (scripted)
+        reply = std::move(*scripted);
+      else if (modelOn_ && (!fault || fault->Answers()))
+        reply = model_.Answer(request);
       plan = Plan(request.seq, request.cmd, std::move(reply), fault);
     } else {
       plan.steps.push_back({{}, std::string(1, kNak)});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fault.h"
+#include "fiscal_model.h"
 #include "line_io.h"
 #include "pty.h"
 #include "reply.h"
@@ -49,6 +50,16 @@ class Simulator {
   void ClearScript();
   void SetPasswordCheck(bool on) { checkPassword_ = on; }
 
+  // The fiscal model answers requests that have no scripted reply; it is off
+  // at first, so that a test scripts every reply it relies on. A fault still
+  // shapes how the model's reply travels, and one that leaves no reply at
+  // all keeps the request from the model.
+  void SetModel(bool on);
+  bool LoadPaper(std::string path);  // false when the file cannot be written
+  void SetFirmwareVersion(std::string version);
+  void SetLineWidth(unsigned width);
+  std::string ModelSummary() const;  // "model=on|off" and the model's own summary
+
   std::vector<Request> Requests() const;
   void ClearRequests();
   bool WaitForRequests(std::size_t n, std::chrono::milliseconds timeout) const;
@@ -75,6 +86,8 @@ class Simulator {
   mutable std::mutex mutex_;
   mutable std::condition_variable requestLogged_;
   Script script_;
+  FiscalModel model_;
+  bool modelOn_ = false;
   uint64_t generation_ = 0;  // bumped by ClearScript
   std::vector<Request> requests_;
 
