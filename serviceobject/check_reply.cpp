@@ -83,6 +83,12 @@ bool LastReplyTimedOut() {
   return reply != nullptr && (reply->ErrorMask & devicelink::MaskTimeout) != 0;
 }
 
+bool LastReplyAnswered() {
+  const TServiceState& s = ServiceState();
+  constexpr uint32_t NoStatus = devicelink::MaskTimeout | devicelink::MaskNak | devicelink::MaskChecksumError;
+  return s.FLinkError == 0 && s.FLastReply != nullptr && (s.FLastReply->ErrorMask & NoStatus) == 0;
+}
+
 const char* LastReplyField(int32_t n) {
   const TDeviceReply* reply = ServiceState().FLastReply;
   if (reply == nullptr || n < 0 || n >= reply->FieldCount || n >= devicelink::MaxReplyFields) return "";

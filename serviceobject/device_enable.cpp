@@ -84,7 +84,7 @@ void Enable() {
   }
   // The result fields keep what the device-information check left: a device
   // error there does not stop the enable.
-  s.FPrinterState = 1;
+  s.FPrinterState = StateMonitor;
   s.FTotalizerType = 2;
   s.FPostLine.clear();
   s.FPreLine.clear();

@@ -109,7 +109,7 @@ void PutOpenedValues() {
   s.FFreezeEvents = 0;
   s.FFlagWhenIdle = 0;
   s.FMessageType = 24;
-  s.FPrinterState = 1;
+  s.FPrinterState = StateMonitor;
   s.FOpenResult = 0;
   s.FResultCodeExtended = 0;
   s.FErrorString.clear();

@@ -21,6 +21,10 @@ inline constexpr int32_t ExtendedMissingDevices = 206;
 inline constexpr int32_t ExtendedWrongState = 207;
 inline constexpr int32_t ExtendedMemoryFull = 210;
 inline constexpr int32_t ExtendedMemoryError = 211;
+inline constexpr int32_t ExtendedBadAmount = 214;
+inline constexpr int32_t ExtendedBadText = 215;
+inline constexpr int32_t ExtendedBadTaxCode = 217;
+inline constexpr int32_t ExtendedBadPrice = 218;
 inline constexpr int32_t ExtendedBadCommand = 221;
 
 // The two texts of the open guard, and the text of the open-and-enabled guard.

@@ -39,6 +39,31 @@ void COFreezeEvents(bool freeze);
 int32_t NotSupported();
 int32_t PrintFixedOutputNotSupported();
 
+// Receipts and documents. Ignored arguments are kept for the COM layer.
+int32_t BeginFiscalReceipt(bool printHeader);
+int32_t EndFiscalReceipt(bool printHeader);
+int32_t BeginNonFiscal();
+int32_t EndNonFiscal();
+int32_t BeginItemList(int32_t vatID);
+int32_t VerifyItem(const std::string& itemName, int32_t vatID);
+int32_t EndItemList();
+int32_t PrintRecVoid(const std::string& description);
+int32_t ResetPrinter();
+
+// Items, adjustments, subtotal, total, cash and messages. CURRENCY values
+// are int64_t with four implied decimals; quantities are in thousandths.
+int32_t PrintRecItem(const std::string& description, int64_t price, int32_t quantity, int32_t vatInfo,
+                     int64_t unitPrice, const std::string& unitName);
+int32_t PrintRecItemVoid(const std::string& description, int64_t price, int32_t quantity, int32_t vatInfo,
+                         int64_t unitPrice, const std::string& unitName);
+int32_t PrintRecItemAdjustment(int32_t adjustmentType, const std::string& description, int64_t amount,
+                               int32_t vatInfo);
+int32_t PrintRecSubtotal(int64_t amount);
+int32_t PrintRecSubtotalAdjustment(int32_t adjustmentType, const std::string& description, int64_t amount);
+int32_t PrintRecTotal(int64_t total, int64_t payment, const std::string& description);
+int32_t PrintRecCash(int64_t amount);
+int32_t PrintRecMessage(const std::string& message);
+
 // Getters that a getter's guard may refuse return false and leave `value`.
 int32_t GetResultCode();
 int32_t GetResultCodeExtended();

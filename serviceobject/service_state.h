@@ -9,6 +9,21 @@
 
 namespace service {
 
+// PrinterState values.
+inline constexpr int32_t StateMonitor = 1;
+inline constexpr int32_t StateReceipt = 2;
+inline constexpr int32_t StatePaying = 3;
+inline constexpr int32_t StatePaid = 4;
+inline constexpr int32_t StateItemList = 7;
+inline constexpr int32_t StateNonFiscal = 9;
+
+// FiscalReceiptType values.
+inline constexpr int32_t ReceiptCashIn = 1;
+inline constexpr int32_t ReceiptCashOut = 2;
+inline constexpr int32_t ReceiptGeneric = 3;
+inline constexpr int32_t ReceiptSales = 4;
+inline constexpr int32_t ReceiptRefund = 7;
+
 inline constexpr int ModelCount = 7;
 inline constexpr size_t PortNameBytes = 30;
 inline constexpr size_t PrinterCommandsPathBytes = 500;

@@ -1,0 +1,40 @@
+#pragma once
+// Steps that the receipt and document members share.
+#include <cstdint>
+#include <string>
+
+namespace service {
+
+inline constexpr const char* TextReceiptNotOpen = "Чек не открыт";
+inline constexpr const char* TextWrongReceiptType = "Неправильный тип чека";
+
+// Cash-in and cash-out receipts send no receipt command of their own.
+bool IsCashInOrOut(int32_t receiptType);
+
+// The result the member leaves, for its early ends.
+int32_t CurrentResult();
+
+// Receipt stages the device reports; any other non-zero stage is a fiscal
+// receipt in progress.
+inline constexpr int StageNone = 0;
+inline constexpr int StagePaying = 3;
+inline constexpr int StagePaidInFull = 4;
+inline constexpr int StageNonFiscal = 5;
+
+// Receipt stage of FLastReply: the low four bits of status byte S2.
+int ReceiptStage();
+
+// Unjudged status poll (80h). FDayOpened follows it only when the printer
+// answered: a silent printer says nothing about the day.
+void PollDayOpened();
+
+// Comment line: a stored PreLine or PostLine that is not empty is cleaned in
+// place and printed (61h, judged), then emptied. False when the print failed;
+// the text is then kept. The trace lines, when given, go before the command
+// and after its check.
+bool PrintComment(std::string& text, const char* traceBefore = nullptr, const char* traceAfter = nullptr);
+
+// A trace line that some callers leave out (nullptr).
+void TraceIf(const char* line);
+
+}  // namespace service
