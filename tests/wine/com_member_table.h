@@ -6,7 +6,8 @@
 namespace lumero::test {
 
 enum MemberKind { kGet, kPut, kMethod };
-enum MemberState { kBuilt, kPending };  // kPending: E_NOTIMPL for now
+// kNotSupported: a method that always answers 106; kPending: E_NOTIMPL for now.
+enum MemberState { kBuilt, kNotSupported, kPending };
 
 struct Member {
   const wchar_t* name;

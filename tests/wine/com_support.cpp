@@ -7,11 +7,13 @@ HMODULE ServerModule() {
   return module;
 }
 
-std::wstring ServerPath() {
+std::wstring ServerPath() { return BesideProgram(L"Lumero.dll"); }
+
+std::wstring BesideProgram(const wchar_t* file) {
   wchar_t program[MAX_PATH] = {};
   const DWORD size = GetModuleFileNameW(nullptr, program, MAX_PATH);
   std::wstring path(program, size);
-  return path.substr(0, path.find_last_of(L'\\') + 1) + L"Lumero.dll";
+  return path.substr(0, path.find_last_of(L'\\') + 1) + file;
 }
 
 std::wstring GuidText(REFGUID guid) {
@@ -37,6 +39,15 @@ std::wstring ReadText(const std::wstring& key, const wchar_t* name) {
   return value;
 }
 
+namespace {
+
+void SetText(HKEY key, const wchar_t* name, const wchar_t* text) {
+  RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                 static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
+}
+
+}  // namespace
+
 void WriteDeviceConfiguration(const wchar_t* port, DWORD baud_rate) {
   const wchar_t* const printers = L"SOFTWARE\\OLEforRetail\\ServiceOPOS\\FiscalPrinter";
   const wchar_t* const device = L"Vornik_MR62_1.11";
@@ -44,15 +55,14 @@ void WriteDeviceConfiguration(const wchar_t* port, DWORD baud_rate) {
   ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, printers, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                             &key, nullptr),
             ERROR_SUCCESS);
-  RegSetValueExW(key, L"FiscPrinter", 0, REG_SZ, reinterpret_cast<const BYTE*>(device),
-                 static_cast<DWORD>((wcslen(device) + 1) * sizeof(wchar_t)));
+  SetText(key, L"FiscPrinter", device);
   HKEY device_key = nullptr;
   ASSERT_EQ(RegCreateKeyExW(key, device, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &device_key,
                             nullptr),
             ERROR_SUCCESS);
   RegCloseKey(key);
-  RegSetValueExW(device_key, L"Port", 0, REG_SZ, reinterpret_cast<const BYTE*>(port),
-                 static_cast<DWORD>((wcslen(port) + 1) * sizeof(wchar_t)));
+  SetText(device_key, nullptr, L"Lumero.MR62Retail");
+  SetText(device_key, L"Port", port);
   RegSetValueExW(device_key, L"BaudRate", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&baud_rate),
                  sizeof baud_rate);
   RegCloseKey(device_key);

@@ -3,8 +3,10 @@
 // started on the Linux side: its control connection and the COM port it is on.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "printersim/control_client.h"
 
@@ -20,3 +22,17 @@ struct SimSession {
     return value ? value : "0";
   }
 };
+
+// The requests the printer logged, as `42h "730514;", 80h "730514;"`, then
+// forgotten; one it refused is marked so.
+inline std::string TakeRequestLog(printersim::ControlClient& sim) {
+  std::string log;
+  for (const printersim::Request& request : sim.Requests()) {
+    char command[8];
+    std::snprintf(command, sizeof command, "%02Xh", request.cmd);
+    log += (log.empty() ? "" : ", ") + std::string(command) + " \"" + request.data + "\"" +
+           (request.Valid() ? "" : " (refused)");
+  }
+  sim.ClearRequests();
+  return log;
+}
