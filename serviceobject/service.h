@@ -64,6 +64,10 @@ int32_t PrintRecTotal(int64_t total, int64_t payment, const std::string& descrip
 int32_t PrintRecCash(int64_t amount);
 int32_t PrintRecMessage(const std::string& message);
 
+// Property setters. A refused value is not stored; an accepted one leaves
+// the result fields as the previous member left them.
+void SetFiscalReceiptType(int32_t type);
+
 // Getters that a getter's guard may refuse return false and leave `value`.
 int32_t GetResultCode();
 int32_t GetResultCodeExtended();

@@ -9,10 +9,13 @@
 
 namespace lumero::com {
 
-// A null BSTR is the empty text.
+// The BSTR's whole length, embedded nulls too; a null BSTR is the empty text.
 std::string ToText(BSTR text);
 // Throws std::bad_alloc when no BSTR can be had.
 BSTR ToBstr(const std::string& text);
+
+// Ten-thousandths, as the core counts money: no floating point on the way.
+inline int64_t ToAmount(CURRENCY value) { return value.int64; }
 
 inline bool ToBool(VARIANT_BOOL value) { return value != VARIANT_FALSE; }
 inline VARIANT_BOOL ToVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }

@@ -6,42 +6,25 @@
 namespace lumero::com {
 
 STDMETHODIMP TMR62RetailImpl::get_FiscalReceiptType(LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::put_FiscalReceiptType(LONG) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::get_QuantityDecimalPlaces(LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::BeginFiscalReceipt(VARIANT_BOOL, LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::BeginItemList(LONG, LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::VerifyItem(BSTR, LONG, LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::EndItemList(LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::EndFiscalReceipt(VARIANT_BOOL, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::GetData(LONG, LONG*, BSTR*, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::GetTotalizer(LONG, LONG, BSTR*, LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::PrintRecCash(CURRENCY, LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::PrintRecItem(BSTR, CURRENCY, LONG, LONG, CURRENCY, BSTR, LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::PrintRecSubtotalAdjustment(LONG, BSTR, CURRENCY, LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::PrintRecTotal(CURRENCY, CURRENCY, BSTR, LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::ResetPrinter(LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::PrintXReport(LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::PrintZReport(LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::DirectIO(LONG, LONG*, BSTR*, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::GetPropertyNumber(LONG, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::GetPropertyString(LONG, BSTR*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::SetPropertyString(LONG, BSTR) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::BeginNonFiscal(LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::EndNonFiscal(LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::GetDate(BSTR*, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::GetVatEntry(LONG, LONG, LONG*, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::PrintDuplicateReceipt(LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::PrintNormal(LONG, BSTR, LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::PrintRecItemAdjustment(LONG, BSTR, CURRENCY, LONG, LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::PrintRecMessage(BSTR, LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::PrintRecVoid(BSTR, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::PrintReport(LONG, BSTR, BSTR, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::SetDate(BSTR, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::SetHeaderLine(LONG, BSTR, VARIANT_BOOL, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::SetPOSID(BSTR, BSTR, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::SetTrailerLine(LONG, BSTR, VARIANT_BOOL, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::PrintPeriodicTotalsReport(BSTR, BSTR, LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::PrintRecSubtotal(CURRENCY, LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::get_ServiceObjectVersion(LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::get_FreezeEvents(VARIANT_BOOL*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::put_FreezeEvents(VARIANT_BOOL) { return E_NOTIMPL; }
@@ -175,6 +158,5 @@ STDMETHODIMP TMR62RetailImpl::get_ErrorOutID(LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::SetPropertyNumber(LONG, LONG) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::get_DeviceServiceVersion(LONG*) { return E_NOTIMPL; }
 STDMETHODIMP TMR62RetailImpl::get_OpenDrawerProp(LONG*) { return E_NOTIMPL; }
-STDMETHODIMP TMR62RetailImpl::PrintRecItemVoid(BSTR, CURRENCY, LONG, LONG, CURRENCY, BSTR, LONG*) { return E_NOTIMPL; }
 
 }  // namespace lumero::com

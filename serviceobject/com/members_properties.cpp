@@ -31,5 +31,8 @@ STDMETHODIMP TMR62RetailImpl::get_DeviceServiceDescription(BSTR* Value) {
 STDMETHODIMP TMR62RetailImpl::get_OpenResult(LONG* Value) {
   return Get(Value, service::GetOpenResult);
 }
+STDMETHODIMP TMR62RetailImpl::put_FiscalReceiptType(LONG Value) {
+  return Put(Value, service::SetFiscalReceiptType);
+}
 
 }  // namespace lumero::com

@@ -1,8 +1,9 @@
 // The printer state machine row by row, the refusals of every receipt
-// member, and the cancel sequence.
+// member, the receipt type setter and the cancel sequence.
 #include <ostream>
 
 #include "receipt_fixture.h"
+#include "serviceobject/results.h"
 
 using namespace service_test;
 using printersim::Fault;
@@ -120,6 +121,33 @@ TEST_F(ReceiptTest, EveryMemberRefusesWhileDisabledAndInAWrongState) {
     ExpectResult(114, 207, text);
     EXPECT_EQ(State().FPrinterState, wrongState);
   }
+}
+
+// Only the five types, only with nothing open; a refused type keeps the old
+// one, and an accepted one keeps the previous member's result.
+TEST_F(ReceiptTest, FiscalReceiptTypeTakesTheFiveTypesWithNothingOpen) {
+  InState(1, 0);
+  service::Report(114, 203, "earlier");
+  for (const int32_t type : {1, 2, 3, 7, 4}) {
+    service::SetFiscalReceiptType(type);
+    EXPECT_EQ(State().FFiscalReceiptType, type);
+    ExpectResult(114, 203, "earlier");
+  }
+  for (const int32_t type : {0, 5, 6, 8, -1}) {
+    service::SetFiscalReceiptType(type);
+    ExpectResult(106, 203, "Неверный тип чека");
+    EXPECT_EQ(State().FFiscalReceiptType, 4);
+  }
+  InState(2, 4);
+  service::SetFiscalReceiptType(5);  // the state is tested before the type
+  ExpectResult(114, 207, "Открыт чек либо устр. в неверном состоянии");
+  EXPECT_EQ(State().FFiscalReceiptType, 4);
+  InState(1, 4);
+  State().FDeviceEnabled = 0;
+  service::SetFiscalReceiptType(7);
+  EXPECT_EQ(State().FResultCode, 105);
+  EXPECT_EQ(State().FFiscalReceiptType, 4);
+  EXPECT_TRUE(Sent().empty());
 }
 
 // A printer that does not answer neither shows a stage nor proves a close:

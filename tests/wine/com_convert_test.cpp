@@ -1,6 +1,9 @@
 // The conversions between COM values and the core's values.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 #include "serviceobject/com/com_convert.h"
 
 namespace lumero::com {
@@ -21,6 +24,23 @@ TEST(ComConvert, CyrillicCrossesAsCodePage1251) {
   EXPECT_STREQ(back, L"Привіт");
   EXPECT_EQ(SysStringLen(back), 6u);
   SysFreeString(back);
+}
+
+TEST(ComConvert, TextTakesTheBstrsWholeLength) {
+  BSTR text = SysAllocStringLen(L"a\0b", 3);
+  EXPECT_EQ(ToText(text), std::string("a\0b", 3));
+  SysFreeString(text);
+}
+
+// 2^53 + 1 has no double: a way through floating point would lose the 1.
+TEST(ComConvert, CurrencyIsTenThousandthsExactly) {
+  CURRENCY amount{};
+  ASSERT_EQ(VarCyFromStr(const_cast<OLECHAR*>(L"12.3456"), 0x409, 0, &amount), S_OK);
+  EXPECT_EQ(ToAmount(amount), 123456);
+  for (const int64_t value : {int64_t{-1}, int64_t{9007199254740993}, INT64_MAX, INT64_MIN}) {
+    amount.int64 = value;
+    EXPECT_EQ(ToAmount(amount), value);
+  }
 }
 
 TEST(ComConvert, EmptyTextIsAnEmptyBstrNotNull) {
