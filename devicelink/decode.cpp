@@ -104,7 +104,10 @@ void DecodeReply() {
   TouchUpReplyData(s);
 
   CopyText(reply.ErrorCode, sizeof reply.ErrorCode, s.ErrorCodeText);
-  if (std::strcmp(reply.ErrorCode, "0000") != 0) CopyText(reply.LastErrorCode, sizeof reply.LastErrorCode, reply.ErrorCode);
+  // An empty text is no error code: a frame cut off after its CMD byte must
+  // not wipe the last one the printer reported.
+  if (reply.ErrorCode[0] != '\0' && std::strcmp(reply.ErrorCode, "0000") != 0)
+    CopyText(reply.LastErrorCode, sizeof reply.LastErrorCode, reply.ErrorCode);
 
   reply.ErrorMask = s.PendingErrorMask;
   reply.CommandText = CommandName(s.CurrentCommand);

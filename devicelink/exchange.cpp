@@ -81,7 +81,7 @@ int32_t OpenLinkPort(int32_t portNumber, int32_t baudRate) {
   TLinkState& s = LinkState();
   if (s.PortOpen) CloseLinkPort();
 
-  LockInMemory(reinterpret_cast<const void*>(&ReadPortByte), ResidentReceivePathBytes);
+  LockInMemory(ReceivePathStart(), ResidentReceivePathBytes);
   s.PortTimeouts = {0, 0, 100, 0, 0};
   s.ReplyFlag = 1;
   s.CommHandle = PortOpen(portNumber);

@@ -67,6 +67,7 @@ void ResetLinkState();
 // Receive side, driven by the exchange.
 int32_t ReadPortByte();
 void HandleReceivedByte(uint8_t byte);  // steps of ReadPortByte after the read
+const void* ReceivePathStart();         // lowest address of the reader and its handlers
 void DecodeReply();
 
 }  // namespace devicelink

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "link_state.h"
@@ -156,6 +158,14 @@ void HandleReceivedByte(uint8_t byte) {
   } else {
     s.RxHandlers[s.RxState]();
   }
+}
+
+const void* ReceivePathStart() {
+  // The compiler may place the handlers before the reader: start at the lowest.
+  auto address = [](auto function) { return reinterpret_cast<uintptr_t>(function); };
+  uintptr_t lowest = std::min(address(&ReadPortByte), address(&HandleReceivedByte));
+  for (RxHandler handler : RxHandlerTable) lowest = std::min(lowest, address(handler));
+  return reinterpret_cast<const void*>(lowest);
 }
 
 int32_t ReadPortByte() {

@@ -232,6 +232,14 @@ TEST_F(ReceiveTest, LastErrorCodeKeepsTheLastFailure) {
   EXPECT_STREQ(r.LastErrorCode, "0012");
 }
 
+TEST_F(ReceiveTest, FrameCutAfterItsCommandByteKeepsTheLastErrorCode) {
+  Exchange(0x21, ReplyFrame("0012", ""));
+  const TDeviceReply& r = Exchange(0x21, "\x01\x30\x21\x21");
+  EXPECT_EQ(r.ErrorMask, MaskTimeout);
+  EXPECT_STREQ(r.ErrorCode, "");
+  EXPECT_STREQ(r.LastErrorCode, "0012");
+}
+
 TEST_F(ReceiveTest, TimeoutWithoutNewFrameKeepsThePreviousErrorCode) {
   Exchange(0x21, ReplyFrame("0034", "9;"));
   const TDeviceReply& r = Exchange(0x21, "");
