@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 
 namespace printersim {
 
@@ -17,13 +16,15 @@ LineIo::LineIo(int masterFd, unsigned baud)
 LineIo::Event LineIo::Poll(short masterEvents, std::optional<Clock::time_point> deadline) {
   for (;;) {
     if (stopping_) return Event::Stopped;
-    int timeout = -1;
+    // Nanoseconds, not poll()'s milliseconds: at 115200 baud a byte takes 87 us.
+    timespec timeout{};
     if (deadline) {
-      const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - Clock::now()).count();
-      timeout = static_cast<int>(std::clamp<long long>(left, 0, INT_MAX));
+      const auto left = std::max<long long>(
+          0, std::chrono::duration_cast<std::chrono::nanoseconds>(*deadline - Clock::now()).count());
+      timeout = {static_cast<time_t>(left / 1'000'000'000), static_cast<long>(left % 1'000'000'000)};
     }
     pollfd fds[2] = {{wake_.ReadEnd(), POLLIN, 0}, {fd_, masterEvents, 0}};
-    const int n = ::poll(fds, masterEvents ? 2 : 1, timeout);
+    const int n = ::ppoll(fds, masterEvents ? 2 : 1, deadline ? &timeout : nullptr, nullptr);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 || stopping_) return Event::Stopped;
     if (fds[0].revents) {
@@ -48,11 +49,20 @@ std::optional<std::size_t> LineIo::Read(uint8_t* buffer, std::size_t size) {
   return static_cast<std::size_t>(n);
 }
 
+// A paced byte reaches the pty when its last bit would be through. Each
+// wake-up writes every byte due by then, so a late wake-up does not stretch
+// the line.
 bool LineIo::Send(std::string_view bytes) {
   const bool paced = byteTime_ != Clock::duration::zero();
+  Clock::time_point due = std::max(txClock_, Clock::now()) + byteTime_;
   while (!bytes.empty()) {
-    if (paced && !SleepUntil(txClock_)) return false;
-    const ssize_t n = ::write(fd_, bytes.data(), paced ? 1 : bytes.size());
+    std::size_t count = bytes.size();
+    if (paced) {
+      if (!SleepUntil(due)) return false;
+      const long long owed = 1 + (Clock::now() - due) / byteTime_;
+      count = std::min(count, static_cast<std::size_t>(std::max(owed, 1LL)));
+    }
+    const ssize_t n = ::write(fd_, bytes.data(), count);
     if (n < 0) {
       // A full pty buffer means nobody reads the slave; wait for a reader or Stop.
       if (errno != EAGAIN && errno != EINTR) return false;
@@ -61,7 +71,10 @@ bool LineIo::Send(std::string_view bytes) {
     }
     bytes.remove_prefix(static_cast<std::size_t>(n));
     sent_ += static_cast<uint64_t>(n);
-    if (paced) txClock_ = std::max(txClock_, Clock::now()) + byteTime_;
+    if (paced) {
+      txClock_ = due + byteTime_ * (n - 1);
+      due = txClock_ + byteTime_;
+    }
   }
   return true;
 }

@@ -42,7 +42,7 @@ class LineIo {
   const int fd_;
   const Clock::duration byteTime_;
   Clock::time_point rxClock_{};
-  Clock::time_point txClock_{};
+  Clock::time_point txClock_{};  // when the last paced byte sent is through
   WakePipe wake_;
   std::atomic<bool> stopping_{false};
   std::atomic<uint64_t> received_{0};

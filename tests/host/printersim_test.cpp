@@ -277,6 +277,26 @@ TEST(PrintersimPacing, BaudRateStretchesBothDirections) {
   EXPECT_LT(elapsed, 1500ms);
 }
 
+// The benchmark compares against the wire time at 115200 baud, 87 us a byte:
+// the pacing may neither round its waits up to milliseconds nor let late
+// wake-ups add up.
+TEST(PrintersimPacing, HoldsToTheWireTimeAtHighSpeed) {
+  Options options = Rig::Quick();
+  options.baud = 115200;
+  Rig rig(options);
+  rig.sim.SetReply(0x30, {.data = std::string(180, 'A')});
+  const std::string request = Frame(0x21, 0x30, "000000;");
+  const auto start = Clock::now();
+  rig.port.Write(request);
+  const std::vector<Arrival> reply = rig.port.Timed();
+  ASSERT_EQ(reply.size(), ExpectedReply(0x21, 0x30, "0000", std::string(180, 'A')).size());
+  const auto byteTime = std::chrono::nanoseconds(10'000'000'000LL / options.baud);
+  EXPECT_GE(reply.front().at - start, byteTime * (request.size() + 1));
+  const auto floor = byteTime * (request.size() + reply.size());
+  EXPECT_GE(reply.back().at - start, floor);
+  EXPECT_LT(reply.back().at - start, floor * 3 / 2);
+}
+
 TEST(PrintersimControl, TcpRoundTrip) {
   Rig rig;
   std::promise<void> quitAsked;

@@ -1,14 +1,18 @@
-// oposclient [--expect-success] SCENARIO_FILE: runs a scenario against the
-// service object the OPOS registry names, as the Control Object would.
+// oposclient [--expect-success] [--time] SCENARIO_FILE: runs a scenario
+// against the service object the OPOS registry names, as the Control Object
+// would. --time starts each line with its step's start (from the first
+// step's) and length, in microseconds.
 #include <fcntl.h>
 #include <io.h>
 #include <objbase.h>
 
+#include <cinttypes>
 #include <cstdio>
 #include <exception>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "runner.h"
 #include "scenario.h"
@@ -32,16 +36,18 @@ void PrintLine(const std::string& line) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: oposclient [--expect-success] SCENARIO_FILE\n");
+  std::fprintf(stderr, "usage: oposclient [--expect-success] [--time] SCENARIO_FILE\n");
   return oposclient::kScenarioError;
 }
 
 int Main(int argc, char** argv) {
-  bool expect_success = false;
+  bool expect_success = false, timed = false;
   const char* path = nullptr;
   for (int i = 1; i < argc; ++i) {
     if (std::string(argv[i]) == "--expect-success")
       expect_success = true;
+    else if (std::string(argv[i]) == "--time")
+      timed = true;
     else if (path == nullptr)
       path = argv[i];
     else
@@ -67,8 +73,22 @@ int Main(int argc, char** argv) {
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return oposclient::kScenarioError;
   int status = oposclient::kScenarioError;
   {
-    oposclient::Runner runner(PrintLine, expect_success);
+    // A step's lines wait for its timing, so printing stays out of it.
+    std::vector<std::string> pending;
+    oposclient::Runner::Print print = PrintLine;
+    oposclient::Runner::Timed on_timed;
+    if (timed) {
+      print = [&pending](const std::string& line) { pending.push_back(line); };
+      on_timed = [&pending](int64_t start, int64_t elapsed) {
+        char head[48];
+        std::snprintf(head, sizeof head, "%10" PRId64 " %9" PRId64 "  ", start, elapsed);
+        for (const std::string& line : pending) PrintLine(head + line);
+        pending.clear();
+      };
+    }
+    oposclient::Runner runner(print, expect_success, on_timed);
     status = runner.Run(steps);
+    for (const std::string& line : pending) PrintLine(line);
   }
   CoUninitialize();
   return status;

@@ -1,5 +1,6 @@
 #include "runner.h"
 
+#include <chrono>
 #include <cstdio>
 
 #include "service_object.h"
@@ -43,14 +44,21 @@ bool Failed(const VARIANT& result) { return result.vt == VT_I4 && result.lVal !=
 }  // namespace
 
 int Runner::Run(const std::vector<Step>& steps) {
+  using Clock = std::chrono::steady_clock;
+  const auto micros = [](Clock::duration span) {
+    return static_cast<int64_t>(std::chrono::duration_cast<std::chrono::microseconds>(span).count());
+  };
+  const Clock::time_point origin = Clock::now();
   for (const Step& step : steps) {
     bool succeeded = false;
+    const Clock::time_point start = Clock::now();
     try {
       succeeded = RunStep(step);
     } catch (const std::exception& error) {
       print_("line " + std::to_string(step.line) + ": " + step.name + ": " + error.what());
       return kScenarioError;
     }
+    if (timed_) timed_(micros(start - origin), micros(Clock::now() - start));
     if (!succeeded && expect_success_) return kStepFailed;
   }
   return kAllRan;

@@ -3,6 +3,7 @@
 // and reports one UTF-8 line for each: "ClaimDevice -> 0", "ResultCode = 0",
 // "DeviceEnabled = true -> 0" (the ResultCode after the set), and after a
 // result other than 0 also ResultCodeExtended and ErrorString.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,9 +21,12 @@ inline constexpr int kScenarioError = 2;  // the scenario does not fit the objec
 class Runner {
  public:
   using Print = std::function<void(const std::string& line)>;
+  // After each step that ran to its end: when it started, counted from the
+  // first step's start, and how long it took, in microseconds.
+  using Timed = std::function<void(int64_t start, int64_t elapsed)>;
   // expect_success: stop at the first step whose result is not 0.
-  Runner(Print print, bool expect_success)
-      : print_(std::move(print)), expect_success_(expect_success) {}
+  Runner(Print print, bool expect_success, Timed timed = nullptr)
+      : print_(std::move(print)), expect_success_(expect_success), timed_(std::move(timed)) {}
   int Run(const std::vector<Step>& steps);
 
  private:
@@ -39,6 +43,7 @@ class Runner {
 
   Print print_;
   bool expect_success_;
+  Timed timed_;
   Ptr<IDispatch> object_;
 };
 
