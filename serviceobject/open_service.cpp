@@ -28,7 +28,7 @@ int32_t FailOpening(const char* text) {
   s.FOpened = 0;
   s.FOpenResult = OpenResultBadRegistry;
   s.FErrorString = text;
-  return ResultFailure;
+  return ResultBadConfiguration;
 }
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 0x20; }

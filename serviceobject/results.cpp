@@ -1,5 +1,6 @@
 #include "serviceobject/results.h"
 
+#include "serviceobject/service.h"
 #include "serviceobject/service_state.h"
 
 namespace service {
@@ -17,6 +18,8 @@ int32_t Report(int32_t code, int32_t extended, const char* text) {
 }
 
 int32_t ReportSuccess() { return Report(ResultSuccess, 0, ""); }
+
+int32_t ReportMethodFailure(const char* message) { return Report(ResultFailure, message ? message : ""); }
 
 bool RequireOpen(const char* closedText) {
   if (ServiceState().FOpened) return true;

@@ -10,7 +10,8 @@ inline constexpr int32_t ResultClaimed = 102;
 inline constexpr int32_t ResultDisabled = 105;
 inline constexpr int32_t ResultIllegal = 106;
 inline constexpr int32_t ResultNoHardware = 107;
-inline constexpr int32_t ResultFailure = 109;
+inline constexpr int32_t ResultBadConfiguration = 109;  // OPOS "no such device": the registry names none usable
+inline constexpr int32_t ResultFailure = 111;
 inline constexpr int32_t ResultTimeout = 112;
 inline constexpr int32_t ResultExtended = 114;
 

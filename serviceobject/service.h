@@ -39,6 +39,10 @@ void COFreezeEvents(bool freeze);
 int32_t NotSupported();
 int32_t PrintFixedOutputNotSupported();
 
+// A method that could not finish (an exception inside the core): reports
+// failure in the result fields, with the exception's text, and returns it.
+int32_t ReportMethodFailure(const char* message);
+
 // Receipts and documents. Ignored arguments are kept for the COM layer.
 int32_t BeginFiscalReceipt(bool printHeader);
 int32_t EndFiscalReceipt(bool printHeader);

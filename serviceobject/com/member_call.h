@@ -14,7 +14,8 @@
 
 namespace lumero::com {
 
-// OPOS_E_FAILURE: what a method reports when the core could not finish it.
+// OPOS_E_FAILURE: what a method reports when not even the failure could be
+// recorded.
 inline constexpr LONG kFailureResult = 111;
 
 // Sets COM error information for the calling thread and returns
@@ -33,7 +34,13 @@ HRESULT Method(Body&& body, LONG* result, Outs*... outs) noexcept {
   if (!AllPresent(result, outs...)) return E_POINTER;
   try {
     std::lock_guard lock(service::ServiceMutex());
-    *result = body();
+    try {
+      *result = body();
+    } catch (const std::exception& error) {
+      *result = service::ReportMethodFailure(error.what());
+    } catch (...) {
+      *result = service::ReportMethodFailure("");
+    }
   } catch (...) {
     *result = kFailureResult;
   }
