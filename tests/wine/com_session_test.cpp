@@ -72,11 +72,8 @@ class Session : public ComTest {
  protected:
   void SetUp() override {
     ComTest::SetUp();
-    const std::wstring port = L"COM" + std::to_wstring(SimSession::ComPort());
-    WriteDeviceConfiguration(port.c_str(), 115200);
-    sim_ = SimSession::Connect();
-    sim_->ClearScript();
-    sim_->ClearRequests();
+    WriteDeviceConfiguration(SimSession::PortName().c_str(), 115200);
+    sim_ = SimSession::ConnectClean();
     ScriptHealthyPrinter();
     ASSERT_NO_THROW(object_ = oposclient::CreateServiceObject(kDeviceName));
   }

@@ -26,9 +26,7 @@ class WinLinkTest : public ::testing::Test {
   static void SetUpTestSuite() { ASSERT_GT(OpenLinkPort(SimSession::ComPort(), 115200), 0); }
   static void TearDownTestSuite() { CloseLinkPort(); }
   void SetUp() override {
-    sim_ = SimSession::Connect();
-    sim_->ClearScript();
-    sim_->ClearRequests();
+    sim_ = SimSession::ConnectClean();
   }
 
   std::unique_ptr<printersim::ControlClient> sim_;

@@ -94,11 +94,8 @@ class OposClient : public lumero::test::ComTest {
  protected:
   void SetUp() override {
     ComTest::SetUp();
-    const std::wstring port = L"COM" + std::to_wstring(SimSession::ComPort());
-    WriteDeviceConfiguration(port.c_str(), 115200);
-    sim_ = SimSession::Connect();
-    sim_->ClearScript();
-    sim_->ClearRequests();
+    WriteDeviceConfiguration(SimSession::PortName().c_str(), 115200);
+    sim_ = SimSession::ConnectClean();
     sim_->SetReply(0x42, Reply{.data = "4000012345;"});
     sim_->SetReply(0x80, Reply{.data = "MR-62;5.10;1;Vornik MR-62;0;0;0;0;32;"});
     sim_->SetReply(0x60, Reply{});

@@ -47,10 +47,8 @@ class Receipts : public lumero::test::ComTest {
 
   void SetUp() override {
     ComTest::SetUp();
-    const std::wstring port = L"COM" + std::to_wstring(SimSession::ComPort());
-    lumero::test::WriteDeviceConfiguration(port.c_str(), 115200);
-    sim_ = SimSession::Connect();
-    sim_->ClearScript();
+    lumero::test::WriteDeviceConfiguration(SimSession::PortName().c_str(), 115200);
+    sim_ = SimSession::ConnectClean();
     ASSERT_EQ(sim_->Call("model on")[0], "OK");
     ASSERT_EQ(sim_->Call("paper " + printersim::EscapeBytes(LUMERO_PAPER_ROLL))[0], "OK");
     // ResetPrinter: a document an earlier failure left open is gone.

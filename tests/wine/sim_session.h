@@ -12,8 +12,16 @@
 
 struct SimSession {
   static int ComPort() { return std::atoi(Env("LUMERO_SIM_COM")); }
+  static std::wstring PortName() { return L"COM" + std::to_wstring(ComPort()); }
   static std::unique_ptr<printersim::ControlClient> Connect() {
     return std::make_unique<printersim::ControlClient>(static_cast<uint16_t>(std::atoi(Env("LUMERO_SIM_CONTROL"))));
+  }
+  // A connection to a printer with no script and an empty request log.
+  static std::unique_ptr<printersim::ControlClient> ConnectClean() {
+    auto sim = Connect();
+    sim->ClearScript();
+    sim->ClearRequests();
+    return sim;
   }
 
  private:
