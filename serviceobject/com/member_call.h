@@ -5,7 +5,6 @@
 // cross COM.
 #include <exception>
 #include <mutex>
-#include <new>
 
 // First: service.h must not meet the OpenService macro of windows.h.
 #include "serviceobject/com/com_interface.h"
@@ -47,18 +46,22 @@ HRESULT Method(Body&& body, LONG* result, Outs*... outs) noexcept {
   return S_OK;
 }
 
-// A method without a result output.
+// A method without a result output: a failure shows in the result fields
+// only, and the HRESULT stays S_OK as for every method.
 template <class Body>
 HRESULT Procedure(Body&& body) noexcept {
   try {
     std::lock_guard lock(service::ServiceMutex());
-    body();
-    return S_OK;
-  } catch (const std::bad_alloc&) {
-    return E_OUTOFMEMORY;
+    try {
+      body();
+    } catch (const std::exception& error) {
+      service::ReportMethodFailure(error.what());
+    } catch (...) {
+      service::ReportMethodFailure("");
+    }
   } catch (...) {
-    return E_FAIL;
   }
+  return S_OK;
 }
 
 template <class Body>

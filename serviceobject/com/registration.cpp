@@ -105,7 +105,10 @@ STDAPI DllRegisterServer() {
   using namespace lumero::com;
   try {
     const std::wstring path = ModulePath();
-    if (path.empty()) return HRESULT_FROM_WIN32(GetLastError());
+    if (path.empty()) {
+      const DWORD error = GetLastError();
+      return error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL;
+    }
     TypeLib lib;
     HRESULT hr = LoadTypeLibEx(path.c_str(), REGKIND_NONE, lib.put());
     if (FAILED(hr)) return hr;

@@ -1,6 +1,10 @@
 // The adapters of the members built so far: shared state, result outputs,
 // refused null pointers, text conversion and the accessor error report.
+#include <stdexcept>
+
 #include "com_support.h"
+#include "serviceobject/com/member_call.h"
+#include "serviceobject/service_state.h"
 
 namespace lumero::test {
 namespace {
@@ -134,6 +138,18 @@ TEST_F(Members, AccessorExceptionBecomesExceptionInformation) {
   EXPECT_TRUE(IsEqualGUID(guid, IID_IMR62Retail));
   EXPECT_STREQ(source, L"Lumero.MR62Retail");
   SysFreeString(source);
+}
+
+// The shape of a method without a result output (COFreezeEvents), run here on
+// this program's own copy of the core, which no test of the DLL can make throw.
+TEST(MemberShapes, MethodWithoutResultReportsAnExceptionAsFailure) {
+  service::ResetServiceState();
+  EXPECT_EQ(com::Procedure([] { throw std::runtime_error("not a number"); }), S_OK);
+  EXPECT_EQ(service::ServiceState().FResultCode, 111);
+  EXPECT_EQ(service::ServiceState().FErrorString, "not a number");
+  EXPECT_EQ(com::Procedure([] { throw 1; }), S_OK);
+  EXPECT_EQ(service::ServiceState().FResultCode, 111);
+  EXPECT_EQ(service::ServiceState().FErrorString, "");
 }
 
 }  // namespace
