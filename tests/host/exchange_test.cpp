@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "devicelink/logs.h"
+#include "file_text.h"
 #include "link_fixture.h"
 #include "reply_frames.h"
 
@@ -241,12 +242,6 @@ TEST_F(ExchangeTest, ExchangeWritesTraceAndPacketLogLines) {
   ExecuteCommand(0x21, "abc");
   CloseLinkPort();
 
-  auto read = [](const std::filesystem::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  };
   std::string replyHex;
   for (unsigned char c : reply) {
     char hex[4];
@@ -254,10 +249,10 @@ TEST_F(ExchangeTest, ExchangeWritesTraceAndPacketLogLines) {
     replyHex += hex;
   }
   const std::string stamp = " 8-12-2026  2:05:09 ";
-  EXPECT_EQ(read(dir / "trace.log"), stamp + "Отправка пакета, исходящие данные: \n" + stamp +
+  EXPECT_EQ(ReadFile(dir / "trace.log"), stamp + "Отправка пакета, исходящие данные: \n" + stamp +
                                          "01 27 21 21 61 62 63 05 30 31 39 34 03  \n" + stamp + "Входящие данные: \n" +
                                          stamp + replyHex + " \n" + stamp + "Код ошибки: 0000 \n");
-  EXPECT_EQ(read(dir / "Kavrix.dat"), "; 8-12-2026  2:05:09  21\n21abc\n; 8-12-2026  2:05:09  21\n" + reply +
+  EXPECT_EQ(ReadFile(dir / "Kavrix.dat"), "; 8-12-2026  2:05:09  21\n21abc\n; 8-12-2026  2:05:09  21\n" + reply +
                                          "\n;Конец Сеанса    8-12-2026  2:05:09 \n");
   std::filesystem::remove_all(dir);
 }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "devicelink/link_clock.h"
+#include "file_text.h"
 #include "devicelink/link_state.h"
 #include "devicelink/logs.h"
 
@@ -16,13 +17,6 @@ namespace {
 
 LocalTimeStamp FifthOfMarch() { return {5, 3, 2026, 9, 7, 3}; }
 LocalTimeStamp EighthOfDecember() { return {8, 12, 2026, 14, 25, 59}; }
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class LogsTest : public ::testing::Test {
  protected:

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "file_text.h"
 #include "devicelink/exchange.h"
 #include "devicelink/link_state.h"
 #include "devicelink/logs.h"
@@ -32,13 +33,6 @@ inline std::filesystem::path ScratchDir() {
   auto dir = std::filesystem::temp_directory_path() / ("lumero_service_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   return dir;
-}
-
-inline std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 class ServiceTest : public ::testing::Test {
