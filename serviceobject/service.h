@@ -8,6 +8,9 @@
 #include <stdexcept>
 #include <string>
 
+#include "serviceobject/capabilities.h"
+#include "serviceobject/properties.h"
+
 namespace service {
 
 // A text that is not a number where one is converted (a port name such as
@@ -38,6 +41,8 @@ void COFreezeEvents(bool freeze);
 // duplicate-receipt flag.
 int32_t NotSupported();
 int32_t PrintFixedOutputNotSupported();
+// A property index no accessor serves: 106, the extended code kept.
+void RefuseProperty();
 
 // A method that could not finish (an exception inside the core): reports
 // failure in the result fields, with the exception's text, and returns it.
@@ -67,20 +72,5 @@ int32_t PrintRecSubtotalAdjustment(int32_t adjustmentType, const std::string& de
 int32_t PrintRecTotal(int64_t total, int64_t payment, const std::string& description);
 int32_t PrintRecCash(int64_t amount);
 int32_t PrintRecMessage(const std::string& message);
-
-// Property setters. A refused value is not stored; an accepted one leaves
-// the result fields as the previous member left them.
-void SetFiscalReceiptType(int32_t type);
-
-// Getters that a getter's guard may refuse return false and leave `value`.
-int32_t GetResultCode();
-int32_t GetResultCodeExtended();
-bool GetErrorString(std::string& value);
-bool GetDeviceEnabled(bool& value);
-bool GetClaimed(bool& value);
-bool GetDeviceName(std::string& value);
-bool GetDeviceDescription(std::string& value);
-bool GetDeviceServiceDescription(std::string& value);
-bool GetOpenResult(int32_t& value);
 
 }  // namespace service

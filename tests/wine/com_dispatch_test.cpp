@@ -116,7 +116,12 @@ TEST_F(Dispatch, EveryMemberAnswersByNameWhileClosed) {
     EXCEPINFO exception{};
     const HRESULT hr =
         InvokeByName(object_.get(), member.name, flags, arguments.values(), &result, &exception);
-    if (member.state != kPending) {
+    // An empty text is no field index: the accessor error report answers.
+    const bool refusesEmptyText = member.kind == kPut && std::wcscmp(member.name, L"AdditionalHeader") == 0;
+    if (refusesEmptyText) {
+      EXPECT_EQ(hr, DISP_E_EXCEPTION);
+      EXPECT_STREQ(exception.bstrDescription, L"'' is not a valid integer value");
+    } else if (member.state != kPending) {
       EXPECT_EQ(hr, S_OK);
       if (member.kind == kMethod && member.returns == 'l') {
         EXPECT_EQ(result.vt, VT_I4);

@@ -64,6 +64,54 @@ TEST_F(Members, GuardedGetterLeavesItsOutputWhileClosed) {
   BSTR name = nullptr;
   EXPECT_EQ(first_->get_DeviceName(&name), S_OK);
   EXPECT_EQ(name, nullptr);
+
+  Bstr kept(L"kept");
+  BSTR text = kept.get();
+  EXPECT_EQ(first_->GetPropertyString(1016001, &text), S_OK);  // ErrorString
+  EXPECT_EQ(text, kept.get());
+  EXPECT_EQ(ResultCodeOf(first_.get()), 101);
+}
+
+// A refusing boolean getter leaves its local false, so even then 0 comes back.
+TEST_F(Members, BooleanByIndexIsZeroOrOneEvenWhenRefused) {
+  LONG claimed = kUntouched;
+  EXPECT_EQ(first_->GetPropertyNumber(1, &claimed), S_OK);
+  EXPECT_EQ(claimed, 0);
+  EXPECT_EQ(ResultCodeOf(first_.get()), 101);
+
+  Open(L"COM1");
+  claimed = kUntouched;
+  EXPECT_EQ(first_->GetPropertyNumber(1, &claimed), S_OK);
+  EXPECT_EQ(claimed, 0);
+  LONG result = kUntouched;
+  ASSERT_EQ(first_->ClaimDevice(0, &result), S_OK);
+  ASSERT_EQ(result, 0);
+  EXPECT_EQ(first_->GetPropertyNumber(1, &claimed), S_OK);
+  EXPECT_EQ(claimed, 1);
+}
+
+TEST_F(Members, ResultCodeByIndexIsWhatThePreviousMemberLeft) {
+  Open(L"COM1");
+  LONG result = 0;
+  ASSERT_EQ(first_->BeginTraining(&result), S_OK);
+  LONG code = kUntouched;
+  EXPECT_EQ(first_->GetPropertyNumber(6, &code), S_OK);
+  EXPECT_EQ(code, 106);
+  BSTR text = nullptr;
+  ASSERT_EQ(first_->get_ErrorString(&text), S_OK);
+  EXPECT_STREQ(text, L"Метод не поддерживается объектом");
+  SysFreeString(text);
+}
+
+TEST_F(Members, UnservedIndexLeavesTheOutput) {
+  LONG number = kUntouched;
+  EXPECT_EQ(first_->GetPropertyNumber(10, &number), S_OK);
+  EXPECT_EQ(number, kUntouched);
+  EXPECT_EQ(ResultCodeOf(first_.get()), 106);
+  Bstr kept(L"kept");
+  BSTR text = kept.get();
+  EXPECT_EQ(first_->GetPropertyString(1016009, &text), S_OK);
+  EXPECT_EQ(text, kept.get());
 }
 
 TEST_F(Members, EndTrainingWritesItsResultThroughItsPointer) {
@@ -94,6 +142,8 @@ TEST_F(Members, NullOutputPointerIsRefusedBeforeAnythingHappens) {
   EXPECT_EQ(first_->Claim(0, nullptr), E_POINTER);
   EXPECT_EQ(first_->OpenService(file.get(), file.get(), nullptr, nullptr), E_POINTER);
   EXPECT_EQ(first_->EndTraining(nullptr), E_POINTER);
+  EXPECT_EQ(first_->GetPropertyNumber(1, nullptr), E_POINTER);
+  EXPECT_EQ(first_->GetPropertyString(0, nullptr), E_POINTER);
   EXPECT_EQ(first_->PrintRecSubtotalAdjustVoid(1, amount, nullptr), E_POINTER);
   result = kUntouched;
   EXPECT_EQ(first_->CompareFirmwareVersion(file.get(), nullptr, &result), E_POINTER);

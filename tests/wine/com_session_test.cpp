@@ -109,6 +109,26 @@ class Session : public ComTest {
     return InvokeByName(object_.get(), L"DeviceEnabled", DISPATCH_PROPERTYPUT, {Boolean(enabled)},
                         nullptr, nullptr);
   }
+  // An open cover in the device information: enabled, with 114 and 201 left.
+  void EnableWithCoverOpen() {
+    sim_->SetReply(0x80, Reply{.data = "MR-62;5.10;1;Vornik MR-62;0;0;0;0;32;",
+                               .status = {0, 0x10, 0, 0, 0, 0}});
+    ASSERT_EQ(OpenService(), 0);
+    ASSERT_EQ(Call(L"ClaimDevice", {Long(1000)}), 0);
+    ASSERT_EQ(Enable(true), S_OK);
+    ASSERT_EQ(ResultCode(), 114);
+    ASSERT_EQ(ResultCodeExtended(), 201);
+    sim_->ClearRequests();
+  }
+  // The members without a result value, as the Control Object sets every property.
+  HRESULT SetPropertyNumber(LONG index, LONG number) {
+    return InvokeByName(object_.get(), L"SetPropertyNumber", DISPATCH_METHOD,
+                        {Long(index), Long(number)}, nullptr, nullptr);
+  }
+  HRESULT SetPropertyString(LONG index, const Bstr& text) {
+    return InvokeByName(object_.get(), L"SetPropertyString", DISPATCH_METHOD,
+                        {Long(index), Text(text)}, nullptr, nullptr);
+  }
   Variant Property(const wchar_t* name) {
     Variant value;
     EXPECT_EQ(InvokeByName(object_.get(), name, DISPATCH_PROPERTYGET, {}, value.get(), nullptr),
@@ -154,6 +174,9 @@ TEST_F(Session, LifeCycleAgainstAHealthyPrinter) {
   Transcript("OpenService(\"FiscalPrinter\", \"%s\", control) -> %ld", Utf8(kDeviceName).c_str(),
              opened);
   ASSERT_EQ(opened, 0);
+  const LONG version = Call(L"GetPropertyNumber", {Long(8)});
+  Transcript("GetPropertyNumber(8) -> %ld", version);
+  EXPECT_EQ(version / 1000000, 1) << "the Control Object refuses another major version";
 
   const LONG claimed = Call(L"ClaimDevice", {Long(1000)});
   Transcript("ClaimDevice(1000) -> %ld", claimed);
@@ -229,15 +252,7 @@ TEST_F(Session, SilentPrinterCannotBeConnectedAndFreesThePortAtClose) {
 }
 
 TEST_F(Session, NotSupportedMembersAnswer106AndKeepTheExtendedCode) {
-  // An open cover in the device information: enabled, with 114 and 201 left.
-  sim_->SetReply(0x80, Reply{.data = "MR-62;5.10;1;Vornik MR-62;0;0;0;0;32;",
-                             .status = {0, 0x10, 0, 0, 0, 0}});
-  ASSERT_EQ(OpenService(), 0);
-  ASSERT_EQ(Call(L"ClaimDevice", {Long(1000)}), 0);
-  ASSERT_EQ(Enable(true), S_OK);
-  ASSERT_EQ(ResultCode(), 114);
-  ASSERT_EQ(ResultCodeExtended(), 201);
-  sim_->ClearRequests();
+  EnableWithCoverOpen();
 
   int members = 0;
   for (const Member& member : kMembers) {
@@ -258,6 +273,55 @@ TEST_F(Session, NotSupportedMembersAnswer106AndKeepTheExtendedCode) {
   }
   EXPECT_EQ(members, 33);
   EXPECT_EQ(TakeRequestLog(*sim_), "") << "a member that is not supported sends nothing";
+}
+
+// 16001 is read-only; 1016005 is writable, but not through its index.
+TEST_F(Session, UnservedPropertyIndicesAnswer106AndKeepTheExtendedCode) {
+  EnableWithCoverOpen();
+  const auto expect_refused = [this](const char* call) {
+    SCOPED_TRACE(call);
+    EXPECT_EQ(ResultCode(), 106);
+    EXPECT_EQ(ResultCodeExtended(), 201);
+    EXPECT_EQ(TextProperty(L"ErrorString"), L"Свойство не поддерживается объектом");
+  };
+  Call(L"GetPropertyNumber", {Long(10)});
+  expect_refused("GetPropertyNumber(10)");
+  Call(L"GetPropertyNumber", {Long(12)});
+  expect_refused("GetPropertyNumber(12)");
+  EXPECT_EQ(SetPropertyNumber(16001, 2), S_OK);
+  expect_refused("SetPropertyNumber(16001)");
+  const Bstr trailer(L"Дякуємо");
+  EXPECT_EQ(SetPropertyString(1016005, trailer), S_OK);
+  expect_refused("SetPropertyString(1016005)");
+  EXPECT_EQ(TakeRequestLog(*sim_), "");
+}
+
+TEST_F(Session, DeviceEnabledByIndexTakesAnyNonZeroNumberAsTrue) {
+  ASSERT_EQ(OpenService(), 0);
+  ASSERT_EQ(Call(L"ClaimDevice", {Long(1000)}), 0);
+  ASSERT_EQ(SetPropertyNumber(3, 5), S_OK);
+  EXPECT_EQ(TakeRequestLog(*sim_), "42h \"730514;\", 80h \"730514;\"");
+  EXPECT_EQ(ResultCode(), 0);
+  EXPECT_EQ(Property(L"DeviceEnabled")->boolVal, VARIANT_TRUE);
+  EXPECT_TRUE(IsOpenPort(PortHandleEntry()));
+  EXPECT_EQ(Call(L"GetPropertyNumber", {Long(3)}), 1);
+
+  ASSERT_EQ(SetPropertyNumber(3, 0), S_OK);
+  EXPECT_EQ(ResultCode(), 0);
+  EXPECT_EQ(Property(L"DeviceEnabled")->boolVal, VARIANT_FALSE);
+  EXPECT_EQ(Call(L"GetPropertyNumber", {Long(3)}), 0);
+}
+
+TEST_F(Session, FiscalReceiptTypeByIndexPassesThroughItsSetter) {
+  ASSERT_EQ(OpenService(), 0);
+  ASSERT_EQ(Call(L"ClaimDevice", {Long(1000)}), 0);
+  ASSERT_EQ(Enable(true), S_OK);
+  ASSERT_EQ(SetPropertyNumber(16034, 4), S_OK);
+  EXPECT_EQ(ResultCode(), 0);
+  EXPECT_EQ(Call(L"GetPropertyNumber", {Long(16034)}), 4);
+  ASSERT_EQ(SetPropertyNumber(16034, 9), S_OK);
+  EXPECT_EQ(ResultCode(), 106);
+  EXPECT_EQ(TextProperty(L"ErrorString"), L"Неверный тип чека");
 }
 
 }  // namespace

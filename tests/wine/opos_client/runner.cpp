@@ -92,8 +92,17 @@ bool Runner::Open(const Step& step) {
   const std::vector<Argument> arguments = {{.text = "FiscalPrinter", .quoted = true},
                                            {.text = step.name, .quoted = true},
                                            {.text = "control"}};
-  return ReportMethod(L"OpenService",
-                      CallByName(object_.get(), L"OpenService", Access::Method, arguments));
+  if (!ReportMethod(L"OpenService",
+                    CallByName(object_.get(), L"OpenService", Access::Method, arguments)))
+    return false;
+  // The Control Object's own check: it refuses a service object of another major version.
+  const CallOutcome version =
+      CallByName(object_.get(), L"GetPropertyNumber", Access::Method, {{.text = "8"}});
+  if (SUCCEEDED(version.hr) && version.result->vt == VT_I4 && version.result->lVal / 1000000 == 1)
+    return true;
+  print_("open " + step.name + ": ServiceObjectVersion " +
+         (FAILED(version.hr) ? HresultText(version) : Format(*version.result)));
+  return false;
 }
 
 // Close the way the Control Object closes: CloseService, then let go.
