@@ -39,6 +39,8 @@ bool ParseInteger(std::string_view text, int32_t& number) {
 
 }  // namespace
 
+bool TryIntegerOf(const std::string& text, int32_t& number) { return ParseInteger(text, number); }
+
 int32_t IntegerOf(const std::string& text) {
   int32_t number = 0;
   if (!ParseInteger(text, number)) throw ServiceError("'" + text + "' is not a valid integer value");

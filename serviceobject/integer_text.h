@@ -10,4 +10,8 @@ namespace service {
 // integer value" otherwise, and when the number does not fit.
 int32_t IntegerOf(const std::string& text);
 
+// IntegerOf for methods, which report a failure result instead: false, with
+// `number` untouched, where IntegerOf throws.
+bool TryIntegerOf(const std::string& text, int32_t& number);
+
 }  // namespace service

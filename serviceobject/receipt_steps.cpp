@@ -35,6 +35,12 @@ bool PrintComment(std::string& text, const char* traceBefore, const char* traceA
   return printed;
 }
 
+std::string DeviceDate(const std::string& text) {
+  std::string date = text.substr(0, 8);
+  if (date.size() > 4) date.erase(4, 2);
+  return date;
+}
+
 void TraceIf(const char* line) {
   if (line != nullptr) devicelink::WriteTraceLog(line);
 }

@@ -34,6 +34,10 @@ void PollDayOpened();
 // and after its check.
 bool PrintComment(std::string& text, const char* traceBefore = nullptr, const char* traceAfter = nullptr);
 
+// The device's DDMMYY from an OPOS ddmmyyyy... text: its first eight
+// characters less the century.
+std::string DeviceDate(const std::string& text);
+
 // A trace line that some callers leave out (nullptr).
 void TraceIf(const char* line);
 

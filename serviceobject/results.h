@@ -26,6 +26,7 @@ inline constexpr int32_t ExtendedBadAmount = 214;
 inline constexpr int32_t ExtendedBadText = 215;
 inline constexpr int32_t ExtendedBadTaxCode = 217;
 inline constexpr int32_t ExtendedBadPrice = 218;
+inline constexpr int32_t ExtendedBadDate = 219;
 inline constexpr int32_t ExtendedBadCommand = 221;
 
 // The two texts of the open guard, and the text of the open-and-enabled guard.

@@ -5,6 +5,7 @@
 // and turns results back into COM.
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -72,5 +73,29 @@ int32_t PrintRecSubtotalAdjustment(int32_t adjustmentType, const std::string& de
 int32_t PrintRecTotal(int64_t total, int64_t payment, const std::string& description);
 int32_t PrintRecCash(int64_t amount);
 int32_t PrintRecMessage(const std::string& message);
+
+// Service functions for negative commands, raw device commands otherwise;
+// `data` and `text` are read and written as the command says.
+int32_t DirectIO(int32_t command, int32_t& data, std::string& text);
+
+// Reports, free text in a non-fiscal receipt, the duplicate, and device
+// set-up. Dates are ddmmyyyyhhnn texts.
+int32_t PrintXReport();
+int32_t PrintZReport();
+int32_t PrintReport(int32_t reportType, const std::string& startNum, const std::string& endNum);
+int32_t PrintPeriodicTotalsReport(const std::string& date1, const std::string& date2);
+int32_t PrintNormal(int32_t station, const std::string& data);
+int32_t PrintDuplicateReceipt();
+int32_t SetDate(const std::string& date);
+int32_t GetDate(std::string& date);  // `date` is written only on success
+int32_t SetHeaderLine(int32_t lineNumber, const std::string& text, bool doubleWidth);
+int32_t SetTrailerLine(int32_t lineNumber, const std::string& text, bool doubleWidth);
+int32_t SetPOSID(const std::string& posID, const std::string& cashierID);
+
+// Data queries. `data` and `vatRate` are set only where the member writes
+// its output; otherwise the caller's value stays.
+int32_t GetData(int32_t dataItem, int32_t optArgs, std::optional<std::string>& data);
+int32_t GetTotalizer(int32_t vatID, int32_t optArgs, std::optional<std::string>& data);
+int32_t GetVatEntry(int32_t vatID, int32_t optArgs, int32_t& vatRate);
 
 }  // namespace service

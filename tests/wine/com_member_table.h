@@ -6,8 +6,8 @@
 namespace lumero::test {
 
 enum MemberKind { kGet, kPut, kMethod };
-// kNotSupported: a method that always answers 106; kPending: E_NOTIMPL for now.
-enum MemberState { kBuilt, kNotSupported, kPending };
+// kNotSupported: a method that always answers 106.
+enum MemberState { kBuilt, kNotSupported };
 
 struct Member {
   const wchar_t* name;

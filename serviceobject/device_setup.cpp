@@ -1,0 +1,86 @@
+// The device's clock, receipt header and trailer lines, and the till and
+// operator numbers.
+#include <algorithm>
+#include <string>
+
+#include "devicelink/commands.h"
+#include "serviceobject/check_reply.h"
+#include "serviceobject/integer_text.h"
+#include "serviceobject/receipt_steps.h"
+#include "serviceobject/results.h"
+#include "serviceobject/service.h"
+#include "serviceobject/service_state.h"
+
+namespace service {
+namespace {
+
+constexpr const char* TextWrongPrinterState = "Неверное состояние регистратора";
+constexpr size_t MaxLineText = 36;
+
+struct LineKind {
+  int32_t lines;        // OPOS lines 1..lines
+  int32_t firstDevice;  // device line of OPOS line 1
+  const char* tooLong;
+  const char* badNumber;
+};
+
+constexpr LineKind Header{10, 0, "Много символов в заголовке чека", "Номер строки заголовка чека неверен"};
+constexpr LineKind Trailer{4, 10, "Много символов в строке рекламного текста",
+                           "Неверный номер строки (разрешены 1,2,3,4)"};
+
+int32_t ProgramLine(const LineKind& kind, int32_t lineNumber, const std::string& text, bool doubleWidth) {
+  if (!RequireOpenAndEnabled()) return ResultDisabled;
+  if (ServiceState().FPrinterState != StateMonitor)
+    return Report(ResultExtended, ExtendedWrongState, TextWrongPrinterState);
+  if (text.size() > MaxLineText) return Report(ResultExtended, ExtendedBadText, kind.tooLong);
+  if (lineNumber < 1 || lineNumber > kind.lines) return Report(ResultExtended, ExtendedBadText, kind.badNumber);
+  ReportSuccess();
+  DeviceCall(devicelink::FpProgramHeaderTrailer, kind.firstDevice + lineNumber - 1, text.c_str(),
+             doubleWidth ? 1 : 0);
+  return CurrentResult();
+}
+
+}  // namespace
+
+int32_t SetDate(const std::string& date) {
+  if (!RequireOpenAndEnabled()) return ResultDisabled;
+  if (ServiceState().FPrinterState != StateMonitor)
+    return Report(ResultExtended, ExtendedWrongState, TextWrongPrinterState);
+  // Digits only: a ';' would add a field to the command.
+  const bool digits = std::all_of(date.begin(), date.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (date.size() != 12 || !digits) return Report(ResultExtended, ExtendedBadDate, "Неверный формат даты/времени");
+  ReportSuccess();
+  DeviceCall(devicelink::FpSetDateTime, DeviceDate(date).c_str(), date.substr(8, 4).c_str());
+  return CurrentResult();
+}
+
+int32_t GetDate(std::string& date) {
+  if (!RequireOpenAndEnabled()) return ResultDisabled;
+  if (!DeviceCall(devicelink::FpReadDateTime)) return CurrentResult();
+  std::string day = LastReplyField(0);
+  day.insert(day.size() - std::min<size_t>(day.size(), 2), "20");
+  date = day + LastReplyField(1);
+  return ResultSuccess;
+}
+
+int32_t SetHeaderLine(int32_t lineNumber, const std::string& text, bool doubleWidth) {
+  return ProgramLine(Header, lineNumber, text, doubleWidth);
+}
+
+int32_t SetTrailerLine(int32_t lineNumber, const std::string& text, bool doubleWidth) {
+  return ProgramLine(Trailer, lineNumber, text, doubleWidth);
+}
+
+// Both numbers or neither: a text that is no number leaves the old pair.
+int32_t SetPOSID(const std::string& posID, const std::string& cashierID) {
+  int32_t pos = 0;
+  int32_t cashier = 0;
+  if (!TryIntegerOf(posID, pos) || !TryIntegerOf(cashierID, cashier))
+    return Report(ResultIllegal, "Номер кассы и кассира должны быть целыми числами");
+  TServiceState& s = ServiceState();
+  s.FPOSID = pos;
+  s.FCashierID = cashier;
+  return ReportSuccess();
+}
+
+}  // namespace service
