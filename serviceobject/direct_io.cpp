@@ -67,7 +67,7 @@ int32_t TraceLogOn(const std::string& name) {
   WriteTraceLog("Quellan OPOS для Vornik MR41/MR-62/MR-84/MR-20/MR-73/MR-95/MK-16");
   WriteTraceLog("Lumero: служба поддержки Orvana");
   WriteTraceLog("Версия 2.0.0   28.07.2015");
-  ReportSuccess();
+  Report(ResultSuccess, "");  // the extended code stays
   return Finish();
 }
 
@@ -159,7 +159,7 @@ int32_t DirectIO(int32_t command, int32_t& data, std::string& text) {
   if (command == TraceOn) return TraceLogOn(text);
   if (command == TraceOff) {
     devicelink::SetTraceLogPath("");
-    ReportSuccess();
+    Report(ResultSuccess, "");
     return Finish();
   }
   if (!RequireOpenAndEnabled()) {

@@ -1,7 +1,9 @@
 // PrintNormal: free text in a non-fiscal receipt, one device line per command.
+#include <algorithm>
 #include <string>
 
 #include "devicelink/commands.h"
+#include "devicelink/exchange.h"
 #include "serviceobject/check_reply.h"
 #include "serviceobject/receipt_steps.h"
 #include "serviceobject/results.h"
@@ -20,7 +22,10 @@ bool PrintLines(const std::string& data, size_t width) {
   for (const char c : data) {
     if (c == '\r') {
       if (line.empty()) continue;  // empty lines are dropped
-      if (line.size() < width) line.append(width - line.size(), ' ');
+      // A padded line longer than a frame is refused anyway: never pad past
+      // that, whatever width the device reported.
+      const size_t padTo = std::min(width, static_cast<size_t>(devicelink::MaxRequestData) + 1);
+      if (width != std::string::npos && line.size() < padTo) line.append(padTo - line.size(), ' ');
     } else if (static_cast<unsigned char>(c) < 0x20) {
       continue;
     } else {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "service_fixture.h"
+#include "serviceobject/results.h"
 
 namespace service_test {
 namespace {
@@ -49,6 +50,16 @@ TEST_F(DirectIOTest, TraceLogOnWritesTheFiveLinesAndOffStopsIt) {
   }
   std::filesystem::current_path(cwd);
   EXPECT_EQ(Call(-20, 0, std::string(1000, 'a')), 106);  // a path that does not fit
+}
+
+// Both set the result code and text only: the extended code stays.
+TEST_F(DirectIOTest, TraceLogOnAndOffKeepTheExtendedCode) {
+  for (int32_t command : {-20, -21}) {
+    service::Report(114, 203, "earlier");
+    EXPECT_EQ(Call(command, 0, command == -20 ? (ScratchDir() / "kept.log").string() : ""), 0) << command;
+    EXPECT_EQ(State().FResultCodeExtended, 203) << command;
+    EXPECT_EQ(State().FErrorString, "") << command;
+  }
 }
 
 TEST_F(DirectIOTest, EveryOtherCommandNeedsAnOpenEnabledService) {

@@ -68,6 +68,16 @@ const Row Rows[] = {
     {"NormalCrAfterAFullLine", 9, {}, [] { return Normal("ABCDEFGHIJ\rK"); }, 0, E, "", 9, 0,
      {"61 ABCDEFGHIJ;", "61 K;"}},
     {"NormalControlsOnly", 9, {}, [] { return Normal("\r\n\t"); }, 0, E, "", 9, 0, {}},
+    {"NormalWithoutWidth", 9, {}, [] {
+       service::ServiceState().FLineWidth = 0;
+       return service::PrintNormal(2, "ABC\rDEF");
+     },
+     0, E, "", 9, 0, {"61 ABC;", "61 DEF;"}},
+    {"NormalHugeWidthIsRefusedNotPadded", 9, {}, [] {
+       service::ServiceState().FLineWidth = INT32_MAX;
+       return service::PrintNormal(2, "ABC\rDEF");
+     },
+     114, 221, "Синтаксическая ошибка в команде", 9, U, {}},
     {"NormalSemicolons", 9, {}, [] { return Normal("a;b"); }, 0, E, "", 9, 0, {"61 a,b;"}},
     {"NormalRefusedStops", 9, {{0x61, Refused}}, [] { return Normal("AB\rCD"); }, 114, 221, BadCommand, 9, U,
      {"61 AB        ;"}},
