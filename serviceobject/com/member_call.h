@@ -13,8 +13,8 @@
 
 namespace lumero::com {
 
-// OPOS_E_FAILURE: what a method reports when not even the failure could be
-// recorded.
+// OPOS_E_FAILURE: a method's result when its body could not finish (the
+// core records the same code in ResultCode).
 inline constexpr LONG kFailureResult = 111;
 
 // Sets COM error information for the calling thread and returns
@@ -24,26 +24,6 @@ HRESULT AccessorError(const char* message) noexcept;
 template <class... Pointers>
 bool AllPresent(Pointers*... pointers) {
   return ((pointers != nullptr) && ...);
-}
-
-// `body` returns the OPOS result, written to `result`. Every further [out] or
-// [in, out] pointer is checked as well: a null one ends the call at once.
-template <class Body, class... Outs>
-HRESULT Method(Body&& body, LONG* result, Outs*... outs) noexcept {
-  if (!AllPresent(result, outs...)) return E_POINTER;
-  try {
-    std::lock_guard lock(service::ServiceMutex());
-    try {
-      *result = body();
-    } catch (const std::exception& error) {
-      *result = service::ReportMethodFailure(error.what());
-    } catch (...) {
-      *result = service::ReportMethodFailure("");
-    }
-  } catch (...) {
-    *result = kFailureResult;
-  }
-  return S_OK;
 }
 
 // A method without a result output: a failure shows in the result fields
@@ -62,6 +42,15 @@ HRESULT Procedure(Body&& body) noexcept {
   } catch (...) {
   }
   return S_OK;
+}
+
+// `body` returns the OPOS result, written to `result`. Every further [out] or
+// [in, out] pointer is checked as well: a null one ends the call at once.
+template <class Body, class... Outs>
+HRESULT Method(Body&& body, LONG* result, Outs*... outs) noexcept {
+  if (!AllPresent(result, outs...)) return E_POINTER;
+  *result = kFailureResult;  // stands when the body fails
+  return Procedure([&] { *result = body(); });
 }
 
 template <class Body>
