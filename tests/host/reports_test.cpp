@@ -179,18 +179,35 @@ TEST_F(ReportsTest, EveryMemberButSetPOSIDRefusesWhileDisabled) {
   EXPECT_TRUE(Sent().empty());
 }
 
+// A date field of six digits and a time field of four, or a failure with the
+// caller's text kept.
 TEST_F(ReportsTest, GetDateWritesTheDateOnlyWhenTheDeviceGaveIt) {
-  Prime(9);
-  sim_.QueueReply(0x21, Data("311225;1430;"));
-  sim_.QueueReply(0x21, Refused);
-  std::string date = "keep";
-  EXPECT_EQ(service::GetDate(date), 0);
-  EXPECT_EQ(date, "311220251430");
-  ExpectResult(0, E, "");
-  date = "keep";
-  EXPECT_EQ(service::GetDate(date), 114);
-  EXPECT_EQ(date, "keep");
-  EXPECT_EQ(Sent(), (Wire{"21 ", "21 "}));
+  const char* const BadReply = "Неверный формат даты/времени в ответе устройства";
+  const struct {
+    printersim::Reply reply;
+    int32_t result, extended;
+    const char* text;
+    const char* date;
+  } cases[] = {
+      {Data("311225;1430;"), 0, E, "", "311220251430"},
+      {Refused, 114, 221, BadCommand, "keep"},
+      {Data("31125;1430;"), 111, E, BadReply, "keep"},
+      {Data("3112255;1430;"), 111, E, BadReply, "keep"},
+      {Data("311225;143;"), 111, E, BadReply, "keep"},
+      {Data("311225;14305;"), 111, E, BadReply, "keep"},
+      {Data("3112x5;1430;"), 111, E, BadReply, "keep"},
+      {Data("311225;"), 111, E, BadReply, "keep"},
+  };
+  for (const auto& c : cases) {
+    Prime(9);
+    sim_.ClearRequests();
+    sim_.QueueReply(0x21, c.reply);
+    std::string date = "keep";
+    EXPECT_EQ(service::GetDate(date), c.result) << c.reply.data;
+    ExpectResult(c.result, c.extended, c.text);
+    EXPECT_EQ(date, c.date);
+    EXPECT_EQ(Sent(), Wire{"21 "});
+  }
 }
 
 // S5 bit 10h of the Z report's reply, refused or not; a reply that never came
