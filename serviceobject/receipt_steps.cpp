@@ -1,6 +1,9 @@
 #include "serviceobject/receipt_steps.h"
 
+#include <cstring>
+
 #include "devicelink/commands.h"
+#include "devicelink/exchange.h"
 #include "devicelink/logs.h"
 #include "serviceobject/check_reply.h"
 #include "serviceobject/service_state.h"
@@ -33,6 +36,10 @@ bool PrintComment(std::string& text, const char* traceBefore, const char* traceA
   TraceIf(traceAfter);
   if (printed) text.clear();
   return printed;
+}
+
+size_t PrintTextRoom() {
+  return static_cast<size_t>(devicelink::MaxRequestData) - std::strlen(ServiceState().FOperatorPassword) - 2;
 }
 
 std::string DeviceDate(const std::string& text) {

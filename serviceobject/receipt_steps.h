@@ -1,5 +1,6 @@
 #pragma once
 // Steps that the receipt and document members share.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -33,6 +34,10 @@ void PollDayOpened();
 // the text is then kept. The trace lines, when given, go before the command
 // and after its check.
 bool PrintComment(std::string& text, const char* traceBefore = nullptr, const char* traceAfter = nullptr);
+
+// Longest text one print command (61h) carries: its data text also holds the
+// password and two ';'.
+size_t PrintTextRoom();
 
 // The device's DDMMYY from an OPOS ddmmyyyy... text: its first eight
 // characters less the century.
