@@ -20,6 +20,7 @@ class GroupDecoder {
   GroupDecoder(uint8_t* destination, size_t capacity) : destination_(destination), capacity_(capacity) {}
 
   void Add(uint32_t sixBits, bool isData) {
+    if (isData && dataCount_ < charCount_) malformed_ = true;  // data after a pad
     bits_ = bits_ << 6 | sixBits;
     dataCount_ += isData;
     if (++charCount_ == 4) EndGroup();
@@ -28,6 +29,7 @@ class GroupDecoder {
   // A short group is shifted as if '=' had filled it.
   void EndGroup() {
     if (charCount_ == 0) return;
+    if (dataCount_ < 2) malformed_ = true;  // fewer than eight bits
     bits_ <<= 6 * (4 - charCount_);
     for (int k = 0; k + 1 < dataCount_; ++k) Put(static_cast<uint8_t>(bits_ >> (16 - 8 * k)));
     bits_ = 0;
@@ -40,6 +42,8 @@ class GroupDecoder {
     return written_;
   }
 
+  bool Malformed() const { return malformed_; }
+
  private:
   void Put(uint8_t byte) {
     if (size_t{written_} + 1 < capacity_) destination_[written_++] = byte;
@@ -51,16 +55,18 @@ class GroupDecoder {
   uint32_t bits_ = 0;
   int charCount_ = 0;
   int dataCount_ = 0;
+  bool malformed_ = false;
 };
 
 }  // namespace
 
-void Base64Decode(const char* source, int16_t length, uint8_t* destination, size_t capacity,
+bool Base64Decode(const char* source, int16_t length, uint8_t* destination, size_t capacity,
                   uint16_t& outLength) {
   outLength = 0;
-  if (source == nullptr || Base64Index(source[0]) == Base64NotInAlphabet) return;
+  if (source == nullptr || Base64Index(source[0]) == Base64NotInAlphabet) return length <= 0;
   GroupDecoder decoder(destination, capacity);
-  for (int16_t i = 0; i < length; ++i) {
+  int16_t i = 0;
+  for (; i < length; ++i) {
     if (source[i] == '=') {
       decoder.Add(0, false);
       continue;
@@ -70,6 +76,7 @@ void Base64Decode(const char* source, int16_t length, uint8_t* destination, size
     decoder.Add(value, true);
   }
   outLength = decoder.Finish();
+  return i >= length && !decoder.Malformed();
 }
 
 }  // namespace devicelink

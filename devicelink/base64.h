@@ -17,7 +17,10 @@ uint8_t Base64Index(char c);
 // leave no room for the zero byte are dropped. `outLength` gets the number
 // of bytes written before the zero byte. A source whose first character is
 // not in the alphabet leaves `destination` untouched.
-void Base64Decode(const char* source, int16_t length, uint8_t* destination, size_t capacity,
+// True when all `length` characters were Base64: nothing outside the
+// alphabet, '=' only at the end of a group, and at least two data
+// characters in every group, so no bits were lost.
+bool Base64Decode(const char* source, int16_t length, uint8_t* destination, size_t capacity,
                   uint16_t& outLength);
 
 }  // namespace devicelink

@@ -76,7 +76,7 @@ int32_t PrintRecSubtotalAdjustment(int32_t adjustmentType, const std::string&, i
   ReportSuccess();
   if (s.FPrinterState != StateReceipt) return Report(ResultExtended, ExtendedWrongState, TextReceiptNotOpen);
   if (amount < 0) return Report(ResultExtended, ExtendedBadAmount, TextBadAmount);
-  if (!PrintComment(s.FPreLine)) return CurrentResult();
+  if (!RequireCommentsFit() || !PrintComment(s.FPreLine)) return CurrentResult();
   WriteTraceLog("PrintRecSubtotalAdjustment.Надбавка-скидка на подсумму.");
   // Checked only now: the PreLine is already on paper.
   if (!IsAdjustmentType(adjustmentType)) return Report(ResultExtended, ExtendedWrongState, "Тип скидки неверен");

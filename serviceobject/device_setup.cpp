@@ -28,6 +28,10 @@ constexpr LineKind Header{10, 0, "Много символов в заголов�
 constexpr LineKind Trailer{4, 10, "Много символов в строке рекламного текста",
                            "Неверный номер строки (разрешены 1,2,3,4)"};
 
+bool IsDigits(const std::string& text, size_t count) {
+  return text.size() == count && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 int32_t ProgramLine(const LineKind& kind, int32_t lineNumber, const std::string& text, bool doubleWidth) {
   if (!RequireOpenAndEnabled()) return ResultDisabled;
   if (ServiceState().FPrinterState != StateMonitor)
@@ -47,8 +51,7 @@ int32_t SetDate(const std::string& date) {
   if (ServiceState().FPrinterState != StateMonitor)
     return Report(ResultExtended, ExtendedWrongState, TextWrongPrinterState);
   // Digits only: a ';' would add a field to the command.
-  const bool digits = std::all_of(date.begin(), date.end(), [](char c) { return c >= '0' && c <= '9'; });
-  if (date.size() != 12 || !digits) return Report(ResultExtended, ExtendedBadDate, "Неверный формат даты/времени");
+  if (!IsDigits(date, 12)) return Report(ResultExtended, ExtendedBadDate, "Неверный формат даты/времени");
   ReportSuccess();
   DeviceCall(devicelink::FpSetDateTime, DeviceDate(date).c_str(), date.substr(8, 4).c_str());
   return CurrentResult();
@@ -57,9 +60,12 @@ int32_t SetDate(const std::string& date) {
 int32_t GetDate(std::string& date) {
   if (!RequireOpenAndEnabled()) return ResultDisabled;
   if (!DeviceCall(devicelink::FpReadDateTime)) return CurrentResult();
-  std::string day = LastReplyField(0);
-  day.insert(day.size() - std::min<size_t>(day.size(), 2), "20");
-  date = day + LastReplyField(1);
+  const std::string day = LastReplyField(0);
+  const std::string time = LastReplyField(1);
+  // Anything but DDMMYY and HHMM would put the century in the wrong place.
+  if (!IsDigits(day, 6) || !IsDigits(time, 4))
+    return Report(ResultFailure, "Неверный формат даты/времени в ответе устройства");
+  date = day.substr(0, 4) + "20" + day.substr(4) + time;
   return ResultSuccess;
 }
 

@@ -117,7 +117,8 @@ int32_t DownloadFile(const std::string& fileName) {
     length += pieceLength;
   }
   uint16_t decoded = 0;
-  devicelink::Base64Decode(base64, static_cast<int16_t>(length), bytes, sizeof bytes, decoded);
+  if (!devicelink::Base64Decode(base64, static_cast<int16_t>(length), bytes, sizeof bytes, decoded))
+    return Report(ResultFailure, "Неверные данные файла");
 
   // Binary mode with our own CR before each LF: text mode does this only on
   // Windows, and the file must come out the same everywhere.
@@ -129,7 +130,10 @@ int32_t DownloadFile(const std::string& fileName) {
     if (written) written = std::fputc(bytes[i], file) != EOF;
   }
   if (std::fclose(file) != 0) written = false;
-  if (!written) return Report(ResultFailure, "Невозможно записать файл");
+  if (!written) {
+    std::remove(fileName.c_str());  // a part of the file is no file
+    return Report(ResultFailure, "Невозможно записать файл");
+  }
   return Finish();
 }
 

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "devicelink/commands.h"
-#include "devicelink/exchange.h"
 #include "serviceobject/check_reply.h"
 #include "serviceobject/receipt_steps.h"
 #include "serviceobject/results.h"
@@ -15,17 +14,19 @@ namespace {
 
 constexpr int32_t StationReceipt = 2;
 
-// Splits the text into lines of at most `width` characters (no limit when the
-// device gave none) and prints each; false when a print failed.
-bool PrintLines(const std::string& data, size_t width) {
+// Splits the text into lines of the device's width and prints each; false
+// when a print failed. No width, or one wider than a print command carries,
+// gives lines of that room, so every line fits; without a width no line is
+// padded.
+bool PrintLines(const std::string& data, int32_t deviceWidth) {
+  const size_t room = PrintTextRoom();
+  const size_t padTo = deviceWidth > 0 ? std::min(static_cast<size_t>(deviceWidth), room) : 0;
+  const size_t width = padTo > 0 ? padTo : room;
   std::string line;
   for (const char c : data) {
     if (c == '\r') {
       if (line.empty()) continue;  // empty lines are dropped
-      // A padded line longer than a frame is refused anyway: never pad past
-      // that, whatever width the device reported.
-      const size_t padTo = std::min(width, static_cast<size_t>(devicelink::MaxRequestData) + 1);
-      if (width != std::string::npos && line.size() < padTo) line.append(padTo - line.size(), ' ');
+      if (line.size() < padTo) line.append(padTo - line.size(), ' ');
     } else if (static_cast<unsigned char>(c) < 0x20) {
       continue;
     } else {
@@ -50,8 +51,7 @@ int32_t PrintNormal(int32_t station, const std::string& data) {
   } else {
     // A text that yields no line succeeds without a command.
     Report(ResultSuccess, "");
-    if (!PrintLines(data, s.FLineWidth > 0 ? static_cast<size_t>(s.FLineWidth) : std::string::npos))
-      return CurrentResult();
+    if (!PrintLines(data, s.FLineWidth)) return CurrentResult();
   }
   s.FDuplicateReceipt = 0;
   return CurrentResult();

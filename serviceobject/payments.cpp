@@ -31,6 +31,7 @@ int32_t PrintRecTotal(int64_t total, int64_t payment, const std::string& descrip
   if (s.FPrinterState != StateReceipt && s.FPrinterState != StatePaying)
     return Report(ResultExtended, ExtendedWrongState, "Чек не открыт или уже полностью оплачен");
   if (total < 0 || payment < 0) return Report(ResultExtended, ExtendedBadAmount, "Неверная сумма");
+  if (!RequireCommentsFit()) return CurrentResult();
   ReportSuccess();
   if (!DeviceCall(devicelink::FpDiagnosticInfo)) return CurrentResult();
   const int stage = ReceiptStage();

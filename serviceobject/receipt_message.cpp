@@ -40,7 +40,12 @@ int32_t PrintRecMessage(const std::string& message) {
   } else {
     std::string text = message;
     CleanText(text);
-    PrintPieces(text);
+    // The third piece is the rest uncut: one that no print command carries is
+    // refused before the first piece is on paper.
+    if (text.size() > PieceLength * (MaxPieces - 1) + PrintTextRoom())
+      Report(ResultExtended, ExtendedBadText, TextCommentTooLong);
+    else
+      PrintPieces(text);
   }
   s.FDuplicateReceipt = 0;
   return CurrentResult();

@@ -1,8 +1,12 @@
 #include "serviceobject/receipt_steps.h"
 
+#include <cstring>
+
 #include "devicelink/commands.h"
+#include "devicelink/exchange.h"
 #include "devicelink/logs.h"
 #include "serviceobject/check_reply.h"
+#include "serviceobject/results.h"
 #include "serviceobject/service_state.h"
 #include "serviceobject/text_cleaning.h"
 
@@ -33,6 +37,17 @@ bool PrintComment(std::string& text, const char* traceBefore, const char* traceA
   TraceIf(traceAfter);
   if (printed) text.clear();
   return printed;
+}
+
+size_t PrintTextRoom() {
+  return static_cast<size_t>(devicelink::MaxRequestData) - std::strlen(ServiceState().FOperatorPassword) - 2;
+}
+
+bool RequireCommentsFit() {
+  const TServiceState& s = ServiceState();
+  if (s.FPreLine.size() <= PrintTextRoom() && s.FPostLine.size() <= PrintTextRoom()) return true;
+  Report(ResultExtended, ExtendedBadText, TextCommentTooLong);
+  return false;
 }
 
 std::string DeviceDate(const std::string& text) {

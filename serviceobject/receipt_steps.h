@@ -1,5 +1,6 @@
 #pragma once
 // Steps that the receipt and document members share.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -7,6 +8,7 @@ namespace service {
 
 inline constexpr const char* TextReceiptNotOpen = "Чек не открыт";
 inline constexpr const char* TextWrongReceiptType = "Неправильный тип чека";
+inline constexpr const char* TextCommentTooLong = "Много символов в комментарии";
 
 // Cash-in and cash-out receipts send no receipt command of their own.
 bool IsCashInOrOut(int32_t receiptType);
@@ -33,6 +35,15 @@ void PollDayOpened();
 // the text is then kept. The trace lines, when given, go before the command
 // and after its check.
 bool PrintComment(std::string& text, const char* traceBefore = nullptr, const char* traceAfter = nullptr);
+
+// Longest text one print command (61h) carries: its data text also holds the
+// password and two ';'.
+size_t PrintTextRoom();
+
+// False after reporting 114/215 when the stored PreLine or PostLine does not
+// fit one print command. Checked before a member's first command, so that a
+// comment can never fail after the sale or payment it goes with.
+bool RequireCommentsFit();
 
 // The device's DDMMYY from an OPOS ddmmyyyy... text: its first eight
 // characters less the century.

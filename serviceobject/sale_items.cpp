@@ -87,6 +87,7 @@ int32_t RecordItem(const ItemKind& kind, const std::string& description, int64_t
   std::string name = description;
   CleanText(name);
   if (price == 0 && unitPrice == 0) return Report(ResultExtended, ExtendedBadPrice, "Цена неверная");
+  if (!RequireCommentsFit()) return CurrentResult();
 
   const double amount = DeviceAmount(unitPrice != 0 ? unitPrice : price);
   const double count = DeviceQuantity(quantity == 0 ? 1000 : quantity);

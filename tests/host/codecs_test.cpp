@@ -99,6 +99,22 @@ TEST(Base64DecodeTest, BadFirstCharacterLeavesTheDestinationUntouched) {
   }
 }
 
+// The download must know when the printer's text was not Base64 at all, or
+// when bits were lost to a misplaced pad or a short last group.
+TEST(Base64DecodeTest, TellsWhetherTheWholeSourceWasBase64) {
+  const std::pair<const char*, bool> cases[] = {
+      {"TWFu", true},       {"TQ==", true},  {"TWE", true},   {"", true},     {"TQ==TWFu", true},
+      {"TWFu\nTWFu", false}, {"-", false},    {"=TWF", false}, {"T", false},   {"TWFuT", false},
+      {"TQ=u", false},      {"T===", false},
+  };
+  for (const auto& [source, whole] : cases) {
+    uint8_t bytes[16];
+    uint16_t length = 0;
+    EXPECT_EQ(Base64Decode(source, static_cast<int16_t>(std::strlen(source)), bytes, sizeof bytes, length), whole)
+        << source;
+  }
+}
+
 TEST(Base64DecodeTest, NeverWritesPastTheCapacity) {
   Decoded out = Decode("TWFuTWFu", 4);
   EXPECT_EQ(out.length, 3);

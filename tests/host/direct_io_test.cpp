@@ -1,7 +1,9 @@
 // DirectIO over the simulated printer: the service functions of the negative
 // command numbers, raw commands, and what each refuses.
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -173,21 +175,47 @@ TEST_F(DirectIOTest, DownloadRefusalsWriteNoFile) {
     printersim::Reply reply;
     int32_t result;
     bool sends;
+    std::string firstPiece = "";  // sent before `reply` when not empty
   } cases[] = {
       {path.string(), {.error = "0032"}, 114, true},
       {path.string(), {.data = "1;" + piece + ";"}, 111, true},  // Base64 past the buffer
       {(ScratchDir() / "missing" / "x.bin").string(), {.data = "0;;"}, 111, true},
       {std::string(300, 'a'), {.data = "0;;"}, 106, false},
       {"", {.data = "0;;"}, 106, false},
+      {path.string(), {.data = "0;;"}, 111, true, "QU-J"},  // not Base64
+      {path.string(), {.data = "0;;"}, 111, true, "QUJDR"},  // six bits left over
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.result);
     sim_.ClearRequests();
-    sim_.SetReply(0xA7, c.reply);
+    sim_.ClearScript();
+    if (!c.firstPiece.empty()) sim_.QueueReply(0xA7, {.data = "1;" + c.firstPiece + ";"});
+    sim_.QueueReply(0xA7, c.reply, printersim::Use::Always);
     EXPECT_EQ(Call(-100, 0, c.name), c.result);
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(sim_.Requests().empty(), !c.sends);
   }
+}
+
+// A file limit of two bytes makes the third byte fail to write; what was
+// written must not stay behind as if it were the file.
+TEST_F(DirectIOTest, DownloadThatCannotBeWrittenLeavesNoFile) {
+  OpenAndEnable();
+  const auto path = ScratchDir() / "partial.bin";
+  sim_.QueueReply(0xA7, {.data = "1;QUJDREVG;"});
+  sim_.QueueReply(0xA7, {.data = "0;;"});
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto savedSignal = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 2;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const int32_t result = Call(-100, 0, path.string());
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, savedSignal);
+  EXPECT_EQ(result, 111);
+  EXPECT_EQ(State().FErrorString, "Невозможно записать файл");
+  EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 TEST_F(DirectIOTest, RawCommandPassesTextAndKeepsTheField) {

@@ -60,16 +60,18 @@ TEST_F(PaymentTest, TotalFollowsTheDeviceStage) {
   Expect(114, {"80 "}, "payment text");
 }
 
-// Two pieces of 34 characters, then the rest in one; a piece too long for a
-// frame fails and ends the message.
+// Two pieces of 34 characters, then the rest in one; a rest too long for a
+// print command refuses the message before any piece is printed.
 TEST_F(PaymentTest, MessageIsCutIntoAtMostThreePieces) {
   const std::pair<size_t, std::vector<size_t>> cases[] = {
-      {0, {0}}, {34, {34}}, {35, {34, 1}}, {68, {34, 34}}, {69, {34, 34, 1}}, {150, {34, 34, 82}}, {280, {34, 34}}};
+      {0, {0}},          {34, {34}},           {35, {34, 1}},          {68, {34, 34}},
+      {69, {34, 34, 1}}, {150, {34, 34, 82}}, {279, {34, 34, 211}}, {280, {}}};
   for (const auto& [length, pieces] : cases) {
     InState(4);
     Wire wire;
     for (size_t piece : pieces) wire.push_back("61 " + std::string(piece, ',') + ";");
     service::PrintRecMessage(std::string(length, ';'));
+    if (length == 280) ExpectResult(114, 215, "Много символов в комментарии");
     Expect(length == 280 ? 114 : 0, wire, std::to_string(length));
   }
 }

@@ -22,6 +22,15 @@ int32_t Normal(const char* text, int32_t station = 2) {
   return service::PrintNormal(station, text);
 }
 
+// A line one character longer than a print command carries, then another.
+template <int32_t Width>
+int32_t NormalPastAFrame() {
+  service::ServiceState().FLineWidth = Width;
+  return service::PrintNormal(2, std::string(212, 'x') + "\ry");
+}
+const std::string Full = "61 " + std::string(211, 'x') + ";";
+const std::string Padded = "61 x" + std::string(210, ' ') + ";";
+
 printersim::Reply Data(const char* data) { return {.data = data}; }
 const Replies Version320 = {{0x80, Data("MR-62;3.20;")}, {0xE2, Data("17;")}};
 
@@ -73,11 +82,12 @@ const Row Rows[] = {
        return service::PrintNormal(2, "ABC\rDEF");
      },
      0, E, "", 9, 0, {"61 ABC;", "61 DEF;"}},
-    {"NormalHugeWidthIsRefusedNotPadded", 9, {}, [] {
-       service::ServiceState().FLineWidth = INT32_MAX;
-       return service::PrintNormal(2, "ABC\rDEF");
-     },
-     114, 221, "Синтаксическая ошибка в команде", 9, U, {}},
+    // One print command carries 211 characters: no width, or a wider one,
+    // cuts there; only a device width pads.
+    {"NormalNoWidthCutsAtAFrame", 9, {}, NormalPastAFrame<0>, 0, E, "", 9, 0, {Full, "61 x;", "61 y;"}},
+    {"NormalWidthOfAFrame", 9, {}, NormalPastAFrame<211>, 0, E, "", 9, 0, {Full, Padded, "61 y;"}},
+    {"NormalWidthPastAFrame", 9, {}, NormalPastAFrame<212>, 0, E, "", 9, 0, {Full, Padded, "61 y;"}},
+    {"NormalHugeWidth", 9, {}, NormalPastAFrame<INT32_MAX>, 0, E, "", 9, 0, {Full, Padded, "61 y;"}},
     {"NormalSemicolons", 9, {}, [] { return Normal("a;b"); }, 0, E, "", 9, 0, {"61 a,b;"}},
     {"NormalRefusedStops", 9, {{0x61, Refused}}, [] { return Normal("AB\rCD"); }, 114, 221, BadCommand, 9, U,
      {"61 AB        ;"}},
@@ -179,18 +189,35 @@ TEST_F(ReportsTest, EveryMemberButSetPOSIDRefusesWhileDisabled) {
   EXPECT_TRUE(Sent().empty());
 }
 
+// A date field of six digits and a time field of four, or a failure with the
+// caller's text kept.
 TEST_F(ReportsTest, GetDateWritesTheDateOnlyWhenTheDeviceGaveIt) {
-  Prime(9);
-  sim_.QueueReply(0x21, Data("311225;1430;"));
-  sim_.QueueReply(0x21, Refused);
-  std::string date = "keep";
-  EXPECT_EQ(service::GetDate(date), 0);
-  EXPECT_EQ(date, "311220251430");
-  ExpectResult(0, E, "");
-  date = "keep";
-  EXPECT_EQ(service::GetDate(date), 114);
-  EXPECT_EQ(date, "keep");
-  EXPECT_EQ(Sent(), (Wire{"21 ", "21 "}));
+  const char* const BadReply = "Неверный формат даты/времени в ответе устройства";
+  const struct {
+    printersim::Reply reply;
+    int32_t result, extended;
+    const char* text;
+    const char* date;
+  } cases[] = {
+      {Data("311225;1430;"), 0, E, "", "311220251430"},
+      {Refused, 114, 221, BadCommand, "keep"},
+      {Data("31125;1430;"), 111, E, BadReply, "keep"},
+      {Data("3112255;1430;"), 111, E, BadReply, "keep"},
+      {Data("311225;143;"), 111, E, BadReply, "keep"},
+      {Data("311225;14305;"), 111, E, BadReply, "keep"},
+      {Data("3112x5;1430;"), 111, E, BadReply, "keep"},
+      {Data("311225;"), 111, E, BadReply, "keep"},
+  };
+  for (const auto& c : cases) {
+    Prime(9);
+    sim_.ClearRequests();
+    sim_.QueueReply(0x21, c.reply);
+    std::string date = "keep";
+    EXPECT_EQ(service::GetDate(date), c.result) << c.reply.data;
+    ExpectResult(c.result, c.extended, c.text);
+    EXPECT_EQ(date, c.date);
+    EXPECT_EQ(Sent(), Wire{"21 "});
+  }
 }
 
 // S5 bit 10h of the Z report's reply, refused or not; a reply that never came

@@ -128,13 +128,39 @@ TEST_F(SaleTest, VoidSellsInsideAnAnnulmentAndAbandonsItOnFailure) {
   EXPECT_EQ(State().FPostLine, "kept");
 }
 
-// A comment too long for one frame goes nowhere and stays stored, cleaned.
+// A PreLine or PostLine that one print command cannot carry (211 characters)
+// is refused before the first command that could print, program or pay, and
+// stays stored as it was.
 TEST_F(SaleTest, CommentTooLongForAFrameSendsNothing) {
-  State().FPreLine = std::string(211, ';') + "x";
-  EXPECT_EQ(Sell(), 114);
-  ExpectResult(114, 221, SyntaxText);
-  EXPECT_EQ(Sent().size(), 2u);
-  EXPECT_EQ(State().FPreLine, std::string(211, ',') + "x");
+  const std::tuple<const char*, int32_t (*)(), Wire> members[] = {
+      {"item", [] { return service::PrintRecItem("a", 10000, 0, 1, 0, ""); }, {"80 "}},
+      {"void", [] { return service::PrintRecItemVoid("a", 10000, 0, 1, 0, ""); }, {"80 "}},
+      {"subtotal adjustment", [] { return service::PrintRecSubtotalAdjustment(1, "", 0); }, {}},
+      {"total", [] { return service::PrintRecTotal(0, 10000, "0"); }, {}},
+  };
+  for (const auto& [name, member, refusedWire] : members) {
+    for (std::string* comment : {&State().FPreLine, &State().FPostLine}) {
+      for (const size_t length : {211u, 212u}) {
+        SCOPED_TRACE(std::string(name) + (comment == &State().FPreLine ? " pre " : " post ") +
+                     std::to_string(length));
+        InState(2);
+        sim_.ClearRequests();
+        *comment = std::string(length, ';');
+        if (length == 212) {
+          EXPECT_EQ(member(), 114);
+          ExpectResult(114, 215, "Много символов в комментарии");
+          EXPECT_EQ(Sent(), refusedWire);
+          EXPECT_EQ(*comment, std::string(212, ';'));
+          comment->clear();
+        } else {
+          EXPECT_EQ(member(), 0);
+          const Wire wire = Sent();
+          EXPECT_NE(std::find(wire.begin(), wire.end(), "61 " + std::string(211, ',') + ";"), wire.end());
+          EXPECT_EQ(*comment, "");
+        }
+      }
+    }
+  }
 }
 
 // The opening poll never decides; a status bit on a later good reply does.
