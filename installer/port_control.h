@@ -141,4 +141,12 @@ class TPortControl {
   DWORD FCommErrors = 0;
   HMODULE FCfgMgrModule = nullptr;
   T1CommTimeouts FTimeout;
+
+ private:
+  int32_t Succeeded();
+  int32_t SystemFailure(int32_t code);
+  int32_t Refusal(int32_t code, const char* text);
+  int32_t ReleaseAfterFailure(int32_t code);
+  int32_t AbandonSessionStart(int32_t code, bool threadRaised, bool locked);
+  void ApplyTimeouts();
 };
