@@ -3,7 +3,8 @@
 // session at real-time priority with the read and write code locked in
 // memory, reads and writes, purges, escape functions, timeouts, and the UART
 // FIFO settings kept in the port's device registry key. Every operation
-// answers 0 or one of the negative codes of port_result.
+// answers 0 (the FIFO queries: the value read) or a negative code of
+// port_result.
 #include <windows.h>
 
 #include <cstdint>
