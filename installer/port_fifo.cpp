@@ -15,9 +15,11 @@ constexpr BYTE EnableBit = 0x02;
 constexpr size_t TransmitSizeByte = 1;
 constexpr size_t ReceiveSizeByte = 3;
 
+// The sizes allowed, with their codes in "settings" on Windows 9x; Windows NT
+// also takes every transmit size between.
 struct FifoSize {
   unsigned long Size;
-  BYTE SettingsByte;  // its code in "settings" on Windows 9x
+  BYTE SettingsByte;
 };
 constexpr FifoSize ReceiveSizes[] = {{1, 0x00}, {4, 0x40}, {8, 0x80}, {14, 0xC0}};
 constexpr FifoSize TransmitSizes9x[] = {{1, 1}, {4, 6}, {8, 11}, {16, 16}};
@@ -25,25 +27,25 @@ constexpr unsigned long LargestTransmitSizeNT = 16;
 
 const char* SizeValueName(bool receive) { return receive ? "RxFIFO" : "TxFIFO"; }
 
-std::span<const FifoSize> Sizes9x(bool receive) {
+std::span<const FifoSize> SizeCodes(bool receive) {
   return receive ? std::span<const FifoSize>(ReceiveSizes) : std::span<const FifoSize>(TransmitSizes9x);
 }
 
 std::optional<FifoSize> BySize(bool receive, unsigned long size) {
-  for (const FifoSize& s : Sizes9x(receive))
+  for (const FifoSize& s : SizeCodes(receive))
     if (s.Size == size) return s;
   return std::nullopt;
 }
 
 std::optional<FifoSize> ByCode(bool receive, BYTE code) {
-  for (const FifoSize& s : Sizes9x(receive))
+  for (const FifoSize& s : SizeCodes(receive))
     if (s.SettingsByte == code) return s;
   return std::nullopt;
 }
 
 std::optional<DWORD> ReadDword(HKEY key, const char* name) {
-  DWORD value = 0, size = sizeof value, type = 0;
-  if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
+  DWORD value = 0, size = sizeof value;
+  if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS ||
       size != sizeof value)
     return std::nullopt;
   return value;
