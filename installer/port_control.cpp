@@ -12,6 +12,7 @@ TPortControl::TPortControl() {
   FDcb.DCBlength = sizeof FDcb;
   TPortDevices& devices = PortDevices();
   devices.Busy = false;
+  ++devices.Instances;
   FCfgMgrModule = LoadLibraryA("cfgmgr32");
   devices.OpenDevNodeKey =
       FCfgMgrModule == nullptr
@@ -21,6 +22,9 @@ TPortControl::TPortControl() {
 }
 
 TPortControl::~TPortControl() {
+  // A listing after the last instance falls back to the Setup API rather
+  // than call into a module that may be unloaded.
+  if (--PortDevices().Instances == 0) PortDevices().OpenDevNodeKey = nullptr;
   if (FCfgMgrModule != nullptr) FreeLibrary(FCfgMgrModule);
 }
 

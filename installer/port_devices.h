@@ -20,6 +20,7 @@ struct TPortDevices {
   DWORD DeviceIndex = 0;
   bool Busy = false;  // a listing runs
   OpenDevNodeKeyFunction OpenDevNodeKey = nullptr;
+  int Instances = 0;  // the opener's module may go with the last of them
 };
 
 TPortDevices& PortDevices();
