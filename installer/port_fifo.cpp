@@ -103,7 +103,8 @@ int32_t EnableFifo(HKEY key, Platform platform, bool on) {
 int32_t SetFifoSize(HKEY key, Platform platform, bool receive, unsigned long size) {
   switch (platform) {
     case Platform::WindowsNT: {
-            const bool allowed = receive ? BySize(receive, size).has_value() : size >= 1 && size <= LargestTransmitSizeNT;
+      const bool allowed =
+          receive ? BySize(receive, size).has_value() : size >= 1 && size <= LargestTransmitSizeNT;
       if (!allowed) return port_result::FifoSizeNotAllowed;
       return WriteDword(key, SizeValueName(receive), size);
     }

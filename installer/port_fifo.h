@@ -5,6 +5,8 @@
 // the value read, or a negative code of port_result.
 #include <windows.h>
 
+#include <cstdint>
+
 #include "installer/port_platform.h"
 
 namespace portcontrol {

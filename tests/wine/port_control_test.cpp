@@ -111,6 +111,12 @@ TEST_F(PortControlTest, OpenPortSetsItsLineFieldsKeepsTheOthersAndSetsTheTimeout
     EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 5u);
     ASSERT_EQ(port_.ClosePort(), 0);
   }
+  ASSERT_EQ(port_.OpenPort(), 0);
+  port_.Timeout().ReadTotalTimeoutConstant = 7;
+  EXPECT_EQ(port_.SetPortTimeouts(), 0);
+  COMMTIMEOUTS timeouts{};
+  ASSERT_TRUE(GetCommTimeouts(port_.FHandle, &timeouts));
+  EXPECT_EQ(timeouts.ReadTotalTimeoutConstant, 7u);
 }
 
 struct Refusal {
@@ -188,6 +194,10 @@ TEST_F(PortControlTest, RefusalWithoutDescriptionsLeavesTheText) {
   EXPECT_NE(text.find("\nError = " + Hex(port_.LastError())), std::string::npos) << text;
   port_.EnableDescr = false;
   EXPECT_EQ(port_.ClosePort(), -1);
+  EXPECT_EQ(port_.LastErrorText(), text);
+  port_.SetNumPort("COM201");
+  EXPECT_EQ(port_.OpenPort(), -2);
+  EXPECT_NE(port_.LastError(), 0u);
   EXPECT_EQ(port_.LastErrorText(), text);
 }
 
@@ -283,6 +293,7 @@ TEST_F(PortControlTest, ReadTakesWhatCameOrWaitsForTheEndCharacter) {
     EXPECT_EQ(port_.ReadData(buffer, row.size, &read), row.code) << row.sent;
     EXPECT_EQ(std::string(buffer, read), row.read) << row.sent;
     EXPECT_EQ(port_.LastErrorText(), row.code ? "End character is absent.\nError = -19" : "") << row.sent;
+    EXPECT_EQ(port_.LastError(), 0u) << row.sent;
   }
 }
 
@@ -290,21 +301,26 @@ TEST_F(PortControlTest, FailedSessionStartRestoresThePriorities) {
   const DWORD priorityClass = GetPriorityClass(GetCurrentProcess());
   const int threadPriority = GetThreadPriority(GetCurrentThread());
   ASSERT_EQ(port_.OpenPort(), 0);
-  CloseHandle(port_.FHandle);  // the purge, after the priorities went up, fails
+  CloseHandle(port_.FHandle);
+  port_.FHandle = CreateEventA(nullptr, FALSE, FALSE, nullptr);  // the purge, after the priorities went up, fails
   EXPECT_EQ(port_.StartSession(true), -15);
-  EXPECT_EQ(port_.LastError(), static_cast<uint32_t>(ERROR_INVALID_HANDLE));
+  EXPECT_NE(port_.LastError(), 0u);
   EXPECT_EQ(GetPriorityClass(GetCurrentProcess()), priorityClass);
   EXPECT_EQ(GetThreadPriority(GetCurrentThread()), threadPriority);
   EXPECT_EQ(port_.EndSession(false), -21);
-  port_.FHandle = nullptr;
+  EXPECT_EQ(port_.ClosePort(), -6);
 }
 
 TEST_F(PortControlTest, FailedCloseAnswersTheFirstFailureAndReleasesThePort) {
   ASSERT_EQ(port_.OpenPort(), 0);
-  CloseHandle(port_.FHandle);  // flush, purge and close all fail
+  CloseHandle(port_.FHandle);
+  port_.FHandle = CreateEventA(nullptr, FALSE, FALSE, nullptr);  // flush and purge fail
   EXPECT_EQ(port_.ClosePort(), -6);
   EXPECT_EQ(port_.FHandle, nullptr);
-  EXPECT_EQ(port_.OpenPort(), 0);
+  port_.EnableDescr = false;
+  EXPECT_EQ(port_.OpenPort(), 0);  // success clears the error whatever EnableDescr
+  EXPECT_EQ(port_.LastError(), 0u);
+  EXPECT_EQ(port_.LastErrorText(), "");
 }
 
 TEST_F(PortControlTest, FailedSetUpAfterOpeningReleasesThePort) {

@@ -71,12 +71,6 @@ TEST(PortListing, ComPortsInDeviceOrderAsStored) {
   EXPECT_EQ(ListPorts(), (Names{"COM3", "com5", "COM12"}));
 }
 
-TEST(PortListing, OutlivesTheLastInstance) {
-  { TPortControl gone; }
-  SeededPorts seeded({"COM3"});
-  EXPECT_EQ(ListPorts(), (Names{"COM3"}));
-}
-
 TEST(PortListing, OneListingAtATime) {
   TPortControl control;
   SeededPorts seeded({"COM3"});
