@@ -3,7 +3,8 @@
 // session at real-time priority with the read and write code locked in
 // memory, reads and writes, purges, escape functions, timeouts, and the UART
 // FIFO settings kept in the port's device registry key. Every operation
-// answers 0 or one of the negative codes of port_result.
+// answers 0 (the FIFO queries: the value read) or a negative code of
+// port_result.
 #include <windows.h>
 
 #include <cstdint>
@@ -141,4 +142,12 @@ class TPortControl {
   DWORD FCommErrors = 0;
   HMODULE FCfgMgrModule = nullptr;
   T1CommTimeouts FTimeout;
+
+ private:
+  int32_t Succeeded();
+  int32_t SystemFailure(int32_t code);
+  int32_t Refusal(int32_t code, const char* text);
+  int32_t ReleaseAfterFailure(int32_t code);
+  int32_t AbandonSessionStart(int32_t code, bool threadRaised, bool locked);
+  void ApplyTimeouts();
 };
