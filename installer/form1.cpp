@@ -23,13 +23,12 @@ constexpr DWORD FormStyle = WS_CAPTION | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CL
 constexpr DWORD FormExStyle = WS_EX_TOOLWINDOW;
 
 // Tab stops in order; a control that is hidden or disabled is passed over.
-constexpr int TabOrder[] = {Button1,   DirectoryEdit1Text, DirectoryEdit1Button, ListBox1,
-                            Button2,   ComboBox3,          ComboBox4,            PageControl1,
-                            ComboBox1, ComboBox2,          Edit1,                Edit2};
+constexpr int TabOrder[] = {Button1,   DirectoryEdit1Text, DirectoryEdit1Button, ListBox1, Button2, ComboBox3,
+                            ComboBox4, PageControl1,       ComboBox1,            ComboBox2, Edit1,   Edit2};
 
 // What the user chooses; none of it changes while the procedure runs.
-constexpr int ChoiceControls[] = {DirectoryEdit1Text, DirectoryEdit1Button, ComboBox3, ComboBox4,
-                                  PageControl1,       ComboBox1,            ComboBox2};
+constexpr int ChoiceControls[] = {
+    DirectoryEdit1Text, DirectoryEdit1Button, ComboBox3, ComboBox4, PageControl1, ComboBox1, ComboBox2};
 
 std::wstring CurrentDirectory() {
   std::vector<wchar_t> folder(GetCurrentDirectoryW(0, nullptr) + 1);
@@ -60,8 +59,8 @@ TForm1::TForm1() {
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  if (!CreateWindowExW(FormExStyle, FormClassName, L"Vornik Fiscal printer OPOS installation",
-                       FormStyle, left, top, width, height, nullptr, nullptr, instance, this))
+  if (!CreateWindowExW(FormExStyle, FormClassName, L"Vornik Fiscal printer OPOS installation", FormStyle,
+                       left, top, width, height, nullptr, nullptr, instance, this))
     throw std::runtime_error("cannot create the window");
   CreateControls();
   ShowWindow(handle_, SW_SHOWNORMAL);
@@ -256,10 +255,9 @@ void TForm1::FillPortList() {
     SendMessageW(ports, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FromAnsi(name).c_str()));
   }
   EndEnumeratePorts();
-  const LRESULT kept =
-      chosen.empty() ? CB_ERR
-                     : SendMessageW(ports, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                    reinterpret_cast<LPARAM>(chosen.c_str()));
+  const LRESULT kept = chosen.empty() ? CB_ERR
+                                      : SendMessageW(ports, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                     reinterpret_cast<LPARAM>(chosen.c_str()));
   SendMessageW(ports, CB_SETCURSEL, kept == CB_ERR ? 0 : static_cast<WPARAM>(kept), 0);
 }
 

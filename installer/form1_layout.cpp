@@ -39,36 +39,35 @@ const TControlSpec Controls[] = {
      L"Vornik MK-16, Vornik MR-38, Vornik MR-49",
      Child | SS_NOPREFIX | SS_CENTER, 0, 24, 8, 607, 60},
     {Label1, 0, L"STATIC", L"Каталог для размещения Control и Service объектов:", Label, 0, 24, 86, 0, 0},
-    {DirectoryEdit1, 0, ContainerClassName, L"", Child | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 320,
-     80, 313, 21},
-    {DirectoryEdit1Text, DirectoryEdit1, L"EDIT", L"C:\\VornikOPOS\\",
-     Child | ES_READONLY | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 0, 0, 292, 21},
-    {DirectoryEdit1Button, DirectoryEdit1, L"BUTTON", L"...", Child | BS_PUSHBUTTON, 0, 292, 0, 21,
+    {DirectoryEdit1, 0, ContainerClassName, L"", Child | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 320, 80, 313,
      21},
-    {ListBox1, 0, L"LISTBOX", L"", Child | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, 8, 112,
-     641, 129},
-    {GroupBox1, 0, ContainerClassName, L"Параметры", Child | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 8,
-     240, 641, 169},
+    {DirectoryEdit1Text, DirectoryEdit1, L"EDIT", L"C:\\VornikOPOS\\", Child | ES_READONLY | ES_AUTOHSCROLL,
+     WS_EX_CLIENTEDGE, 0, 0, 292, 21},
+    {DirectoryEdit1Button, DirectoryEdit1, L"BUTTON", L"...", Child | BS_PUSHBUTTON, 0, 292, 0, 21, 21},
+    {ListBox1, 0, L"LISTBOX", L"", Child | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, 8, 112, 641,
+     129},
+    {GroupBox1, 0, ContainerClassName, L"Параметры", Child | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 8, 240,
+     641, 169},
     {Label5, GroupBox1, L"STATIC", L"Тип регистратора:", Label, 0, 1, 50, 0, 0},
     {ComboBox3, GroupBox1, L"COMBOBOX", L"", Editable, 0, 96, 48, 169, DropDownHeight},
     {Label6, GroupBox1, L"STATIC", L"Интерфейс:", Label, 0, 1, 100, 0, 0},
     {ComboBox4, GroupBox1, L"COMBOBOX", L"", Editable, 0, 96, 96, 169, DropDownHeight},
-    {PageControl1, GroupBox1, WC_TABCONTROLW, L"", Child | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 272,
-     8, 353, 153},
-    {TabSheet1, PageControl1, ContainerClassName, L"", WS_CHILD | WS_CLIPCHILDREN,
-     WS_EX_CONTROLPARENT, 0, 0, 0, 0},
+    {PageControl1, GroupBox1, WC_TABCONTROLW, L"", Child | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 272, 8, 353,
+     153},
+    {TabSheet1, PageControl1, ContainerClassName, L"", WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0, 0,
+     0, 0},
     {Label2, TabSheet1, L"STATIC", L"Последовательный порт:", Label, 0, 8, 28, 0, 0},
     {ComboBox1, TabSheet1, L"COMBOBOX", L"", List, 0, 176, 24, 145, DropDownHeight},
     {Label3, TabSheet1, L"STATIC", L"Скорость передачи данных :", Label, 0, 8, 76, 0, 0},
     {ComboBox2, TabSheet1, L"COMBOBOX", L"", List, 0, 176, 72, 145, DropDownHeight},
-    {TabSheet3, PageControl1, ContainerClassName, L"", WS_CHILD | WS_CLIPCHILDREN,
-     WS_EX_CONTROLPARENT, 0, 0, 0, 0},
+    {TabSheet3, PageControl1, ContainerClassName, L"", WS_CHILD | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 0, 0,
+     0, 0},
     {Label8, TabSheet3, L"STATIC", L"Адрес TCP/IP:", Label, 0, 8, 28, 0, 0},
     {Edit1, TabSheet3, L"EDIT", L"", Child | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 176, 24, 145, 21},
     {Label9, TabSheet3, L"STATIC", L"IDDEV:", Label, 0, 8, 76, 0, 0},
     {Edit2, TabSheet3, L"EDIT", L"", Child | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, 176, 72, 145, 21},
-    {Label4, 0, L"STATIC", L"Выберите целевой каталог, параметры и нажмите \"Инсталлировать\"", Label,
-     0, 24, 416, 620, 13},
+    {Label4, 0, L"STATIC", L"Выберите целевой каталог, параметры и нажмите \"Инсталлировать\"", Label, 0, 24,
+     416, 620, 13},
     {ProgressBar1, 0, PROGRESS_CLASSW, L"", Child, 0, 16, 438, 409, 17},
     {Button2, 0, L"BUTTON", L"Инсталлировать", Child | BS_PUSHBUTTON, 0, 464, 432, 107, 25},
     {Button1, 0, L"BUTTON", L"Закрыть", Child | BS_PUSHBUTTON, 0, 576, 432, 75, 25},
@@ -118,9 +117,8 @@ SIZE TextSize(HFONT font, const wchar_t* text) {
 }
 
 HFONT MakeFont(int height, int weight, bool italic) {
-  return CreateFontW(height, 0, 0, 0, weight, italic, FALSE, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
+  return CreateFontW(height, 0, 0, 0, weight, italic, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS Sans Serif");
 }
 
 }  // namespace
@@ -146,10 +144,10 @@ void TForm1::CreateControls() {
       GetClientRect(parent, &place);
       TabCtrl_AdjustRect(parent, FALSE, &place);
     }
-    const HWND control = CreateWindowExW(
-        spec.ExStyle, spec.ClassName, spec.Text, spec.Style, place.left, place.top,
-        place.right - place.left, place.bottom - place.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)), instance, nullptr);
+    const HWND control =
+        CreateWindowExW(spec.ExStyle, spec.ClassName, spec.Text, spec.Style, place.left, place.top,
+                        place.right - place.left, place.bottom - place.top, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)), instance, nullptr);
     if (control == nullptr) throw std::runtime_error("cannot create a control");
     controls_[spec.Id - Label7] = control;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(spec.Id == Label7 ? titleFont_ : font_),
@@ -169,9 +167,9 @@ void TForm1::CreateControls() {
     AddItem(Control(ComboBox2), CB_ADDSTRING, speed);
   SendMessageW(Control(ProgressBar1), PBM_SETRANGE32, 0, 10);
 
-  const HWND tips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    handle_, nullptr, instance, nullptr);
+  const HWND tips =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, handle_, nullptr, instance, nullptr);
   SendMessageW(tips, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, 400);  // lets the hints break at "\r\n"
   for (const THint& hint : Hints) {

@@ -55,7 +55,8 @@ void PaintGradientCaption(HWND window, bool active) {
   place.left += 3;
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT));
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &place, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &place,
+            DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
   SelectObject(dc, oldFont);
   DeleteObject(font);
   ReleaseDC(window, dc);

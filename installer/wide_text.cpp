@@ -10,8 +10,8 @@ std::wstring WindowText(HWND window) {
 
 std::wstring FromAnsi(const std::string& text) {
   std::wstring wide(text.size(), L'\0');
-  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                         wide.data(), static_cast<int>(wide.size()));
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                         static_cast<int>(wide.size()));
   wide.resize(static_cast<size_t>(length));
   return wide;
 }
