@@ -31,12 +31,21 @@ bool KeyExists(const std::wstring& key) {
 }
 
 std::wstring ReadText(const std::wstring& key, const wchar_t* name) {
+  return ReadText(HKEY_CLASSES_ROOT, key, name);
+}
+
+std::wstring ReadText(HKEY root, const std::wstring& key, const wchar_t* name) {
   wchar_t value[1024] = {};
   DWORD bytes = sizeof value - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &bytes) !=
-      ERROR_SUCCESS)
+  if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &bytes) != ERROR_SUCCESS)
     return L"<missing>";
   return value;
+}
+
+std::wstring ThroughDriveZ(const std::string& linux_path) {
+  std::wstring path = L"Z:";
+  for (const char c : linux_path) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+  return path;
 }
 
 namespace {

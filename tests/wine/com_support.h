@@ -25,6 +25,11 @@ using GetClassObjectFunction = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**
 std::wstring GuidText(REFGUID guid);
 bool KeyExists(const std::wstring& key);  // below HKEY_CLASSES_ROOT
 std::wstring ReadText(const std::wstring& key, const wchar_t* name = nullptr);
+// A REG_SZ value, or "<missing>".
+std::wstring ReadText(HKEY root, const std::wstring& key, const wchar_t* name);
+
+// A path on the Linux side as this program reaches it, through Wine's Z:.
+std::wstring ThroughDriveZ(const std::string& linux_path);
 
 // The OPOS configuration of the MR-62 model: the device key that names the
 // ProgID for the Control Object, and the port settings that OpenService reads.

@@ -12,44 +12,9 @@
 #include "installer/port_control.h"
 #include "installer/port_enumeration.h"
 #include "installer/port_fifo.h"
+#include "seeded_ports.h"
 
 namespace {
-
-constexpr const char* SeedRoot = "System\\CurrentControlSet\\Enum\\Root\\PORTS";
-
-// Port devices 0000, 0001, ... with these names; nullopt: a device without
-// a "PortName".
-class SeededPorts {
- public:
-  explicit SeededPorts(const std::vector<std::optional<std::string>>& names) {
-    for (const std::optional<std::string>& name : names) {
-      char instance[8];
-      std::snprintf(instance, sizeof instance, "%04u", static_cast<unsigned>(instances_.size()));
-      const std::string path = std::string(SeedRoot) + "\\" + instance;
-      instances_.push_back(path);
-      HKEY key = nullptr;
-      EXPECT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                nullptr),
-                ERROR_SUCCESS);
-      const char classGuid[] = "{4D36E978-E325-11CE-BFC1-08002BE10318}";
-      RegSetValueExA(key, "ClassGUID", 0, REG_SZ, reinterpret_cast<const BYTE*>(classGuid), sizeof classGuid);
-      HKEY parameters = nullptr;
-      RegCreateKeyExA(key, "Device Parameters", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &parameters, nullptr);
-      if (name)
-        RegSetValueExA(parameters, "PortName", 0, REG_SZ, reinterpret_cast<const BYTE*>(name->c_str()),
-                       static_cast<DWORD>(name->size() + 1));
-      RegCloseKey(parameters);
-      RegCloseKey(key);
-    }
-  }
-  ~SeededPorts() {
-    for (const std::string& path : instances_) RegDeleteTreeA(HKEY_LOCAL_MACHINE, path.c_str());
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, SeedRoot);  // only when nothing else is left in it
-  }
-
- private:
-  std::vector<std::string> instances_;
-};
 
 std::vector<std::string> ListPorts() {
   std::vector<std::string> names;

@@ -34,13 +34,6 @@ long long Kopecks(std::string money) {
   return std::stoll(money);
 }
 
-// The simulator sees the Linux path; this program reaches it through Wine's Z:.
-std::wstring ThroughDriveZ(const std::string& linux_path) {
-  std::wstring path = L"Z:";
-  for (const char c : linux_path) path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-  return path;
-}
-
 class Receipts : public lumero::test::ComTest {
  protected:
   using ModelState = std::map<std::string, std::string, std::less<>>;
@@ -81,7 +74,7 @@ class Receipts : public lumero::test::ComTest {
   long long DrawerChange() { return Kopecks(State()["drawer"]) - Kopecks(before_["drawer"]); }
 
   static std::string PaperRoll() {
-    std::ifstream in(ThroughDriveZ(LUMERO_PAPER_ROLL).c_str(), std::ios::binary);
+    std::ifstream in(lumero::test::ThroughDriveZ(LUMERO_PAPER_ROLL).c_str(), std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     return text.str();

@@ -1,0 +1,9 @@
+#pragma once
+// The system's folder dialog, with its button for a new folder.
+#include <windows.h>
+
+#include <string>
+
+// The chosen folder, or an empty text when the dialog was cancelled.
+// `initial` is selected when the dialog opens, if it exists.
+std::wstring BrowseForFolder(HWND owner, const wchar_t* title, const std::wstring& initial);
