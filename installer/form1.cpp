@@ -20,7 +20,8 @@ namespace {
 constexpr int ClientWidth = 662;
 constexpr int ClientHeight = 463;
 constexpr DWORD FormStyle = WS_CAPTION | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
-constexpr DWORD FormExStyle = WS_EX_TOOLWINDOW;
+// APPWINDOW: the only window keeps its taskbar button, or a covered one is lost.
+constexpr DWORD FormExStyle = WS_EX_TOOLWINDOW | WS_EX_APPWINDOW;
 
 // Tab stops in order; a control that is hidden or disabled is passed over.
 constexpr int TabOrder[] = {Button1,   DirectoryEdit1Text, DirectoryEdit1Button, ListBox1, Button2, ComboBox3,
@@ -62,7 +63,17 @@ TForm1::TForm1() {
   if (!CreateWindowExW(FormExStyle, FormClassName, L"Vornik Fiscal printer OPOS installation", FormStyle,
                        left, top, width, height, nullptr, nullptr, instance, this))
     throw std::runtime_error("cannot create the window");
-  CreateControls();
+  KeepOwnCaption(handle_);
+  try {
+    CreateControls();
+  } catch (...) {
+    // No message may reach a form that is never finished.
+    SetWindowLongPtrW(handle_, GWLP_USERDATA, 0);
+    DestroyWindow(handle_);
+    DeleteObject(font_);
+    DeleteObject(titleFont_);
+    throw;
+  }
   ShowWindow(handle_, SW_SHOWNORMAL);
   UpdateWindow(handle_);
 }
@@ -158,9 +169,11 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY:
+    case WM_NCDESTROY: {
+      const HWND window = handle_;
       handle_ = nullptr;
-      break;
+      return DefWindowProcW(window, message, wParam, lParam);
+    }
   }
   return DefWindowProcW(handle_, message, wParam, lParam);
 }
@@ -248,13 +261,16 @@ void TForm1::FillPortList() {
   const HWND ports = Control(ComboBox1);
   const std::wstring chosen = WindowText(ports);
   SendMessageW(ports, CB_RESETCONTENT, 0, 0);
-  BeginEnumeratePorts();
+  // A listing left running would empty the list at every later activation.
+  struct TListing {
+    TListing() { BeginEnumeratePorts(); }
+    ~TListing() { EndEnumeratePorts(); }
+  } listing;
   for (;;) {
     const std::string name = EnumeratePorts();
     if (name.empty() || name == "0") break;
     SendMessageW(ports, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FromAnsi(name).c_str()));
   }
-  EndEnumeratePorts();
   const LRESULT kept = chosen.empty() ? CB_ERR
                                       : SendMessageW(ports, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                                      reinterpret_cast<LPARAM>(chosen.c_str()));

@@ -1,5 +1,7 @@
 #include "installer/gradient_caption.h"
 
+#include <dwmapi.h>
+
 #include <string>
 
 #include "installer/wide_text.h"
@@ -60,4 +62,14 @@ void PaintGradientCaption(HWND window, bool active) {
   SelectObject(dc, oldFont);
   DeleteObject(font);
   ReleaseDC(window, dc);
+}
+
+void KeepOwnCaption(HWND window) {
+  using SetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+  const HMODULE dwm = LoadLibraryW(L"dwmapi.dll");  // kept: the window lives as long as the program
+  if (dwm == nullptr) return;
+  const auto set = reinterpret_cast<SetAttribute>(
+      reinterpret_cast<void*>(GetProcAddress(dwm, "DwmSetWindowAttribute")));
+  const DWORD policy = DWMNCRP_DISABLED;
+  if (set != nullptr) set(window, DWMWA_NCRENDERING_POLICY, &policy, sizeof policy);
 }

@@ -5,3 +5,8 @@
 #include <windows.h>
 
 void PaintGradientCaption(HWND window, bool active);
+
+// Where the desktop composes window frames itself (Windows Vista and later),
+// it would cover the painted caption: ask it to leave the frame to the
+// window. dwmapi is loaded by name, so older systems need not have it.
+void KeepOwnCaption(HWND window);

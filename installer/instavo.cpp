@@ -9,7 +9,7 @@
 #include "installer/form1.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  OleInitialize(nullptr);  // the folder dialog's new-folder button needs OLE
+  const bool ole = SUCCEEDED(OleInitialize(nullptr));  // the folder dialog's new-folder button needs OLE
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   try {
@@ -21,6 +21,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   }
   delete Form1;
   Form1 = nullptr;
-  OleUninitialize();
+  if (ole) OleUninitialize();
   return 0;
 }

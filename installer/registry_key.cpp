@@ -4,8 +4,12 @@
 
 bool TRegistryKey::OpenKey(const std::wstring& path) {
   Close();
-  return RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                         KEY_ALL_ACCESS, nullptr, &key_, nullptr) == ERROR_SUCCESS;
+  HKEY key = nullptr;
+  if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                      nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return false;
+  key_ = key;
+  return true;
 }
 
 void TRegistryKey::WriteString(const wchar_t* name, const std::wstring& value) {

@@ -383,20 +383,25 @@ TEST_F(InstavoTest, FailuresStopAtTheirStepWithAMessage) {
     const wchar_t* left_out;
     bool registration_fails;
     const wchar_t* folder;  // below the run's folder; nullptr: empty
+    int model_item;         // -1: a model typed by hand
     int interface_item;     // -1: no page is active
     int step;
     const wchar_t* message;  // nullptr: the folder's message
   } failures[] = {
-      {L"parentless", nullptr, false, L"no\\parent", 0, 2, nullptr},
-      {L"empty", nullptr, false, nullptr, 0, 2, L"Ошибка создания каталога,  каталог."},
-      {L"nolibrary", L"Lumero.dl_", false, L"target", 0, 4, L"Ошибка копирования файла: Lumero.dll."},
-      {L"refused", nullptr, true, L"target", 0, 5, L"Ошибка регистрации Control объекта (ocx)!"},
-      {L"nopage", nullptr, false, L"target", -1, 8, L"Failed to set data for 'SOFiscalPrinterAuthor'"},
+      {L"parentless", nullptr, false, L"no\\parent", 0, 0, 2, nullptr},
+      {L"empty", nullptr, false, nullptr, 0, 0, 2, L"Ошибка создания каталога,  каталог."},
+      {L"nocontrol", L"OPOSFiscalPrinter.oc_", false, L"target", 0, 0, 3,
+       L"Ошибка копирования файла: OPOSFiscalPrinter.ocx."},
+      {L"nolibrary", L"Lumero.dl_", false, L"target", 0, 0, 4, L"Ошибка копирования файла: Lumero.dll."},
+      {L"nomodel", nullptr, false, L"target", -1, 0, 4, L"Ошибка копирования файла: Lumero.dll."},
+      {L"refused", nullptr, true, L"target", 0, 0, 5, L"Ошибка регистрации Control объекта (ocx)!"},
+      {L"nopage", nullptr, false, L"target", 0, -1, 8, L"Failed to set data for 'SOFiscalPrinterAuthor'"},
   };
   std::vector<std::unique_ptr<Instavo>> windows;
   for (const auto& failure : failures) {
     windows.push_back(std::make_unique<Instavo>(failure.name, failure.left_out, failure.registration_fails));
     windows.back()->SetFolder(failure.folder ? windows.back()->folder + L"\\" + failure.folder : L"");
+    windows.back()->Choose(ComboBox3, failure.model_item);
     windows.back()->Choose(ComboBox4, failure.interface_item);
     windows.back()->Click(Button2);
   }
