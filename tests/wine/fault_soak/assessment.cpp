@@ -1,5 +1,6 @@
 #include "assessment.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 #include <stdexcept>
