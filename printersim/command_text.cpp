@@ -10,13 +10,21 @@ namespace {
 
 // Indexed by Fault::Kind.
 constexpr std::pair<std::string_view, Fault> kFaults[] = {
-    {"silence", Fault::Silence()},      {"nak", Fault::Nak()},
+    {"silence", Fault::Silence()},      {"lostreply", Fault::LostReply()},
+    {"nak", Fault::Nak()},
     {"badsum", Fault::BadChecksum()},   {"earlyetx", Fault::EarlyEtx()},
     {"badetx", Fault::BadTerminator()}, {"syn", Fault::SynTrain()},
     {"synforever", Fault::EndlessSyn()}, {"pause", Fault::Pause()},
     {"fields", Fault::ManyFields()},    {"longerr", Fault::LongErrorCode()},
-    {"longreply", Fault::LongReply()},
+    {"longreply", Fault::LongReply()},  {"paperout", Fault::PaperOut()},
 };
+
+constexpr bool InKindOrder() {
+  for (std::size_t i = 0; i < std::size(kFaults); ++i)
+    if (static_cast<std::size_t>(kFaults[i].second.kind) != i) return false;
+  return true;
+}
+static_assert(InKindOrder());
 
 std::string Hex(const uint8_t* bytes, std::size_t n) {
   std::string out;
@@ -178,31 +186,39 @@ std::optional<Reply> ParseReply(const CommandLine& line) {
   return reply;
 }
 
+std::string_view FaultKindName(Fault::Kind kind) { return kFaults[static_cast<std::size_t>(kind)].first; }
+
+std::optional<Fault::Kind> ParseFaultKind(std::string_view name) {
+  for (const auto& [word, defaults] : kFaults)
+    if (word == name) return defaults.kind;
+  return std::nullopt;
+}
+
 std::string FormatFault(const Fault& fault) {
-  return std::string(kFaults[static_cast<std::size_t>(fault.kind)].first) +
+  return std::string(FaultKindName(fault.kind)) +
          " count=" + std::to_string(fault.count) + " ms=" + std::to_string(fault.ms.count()) +
          " at=" + std::to_string(fault.at) + " byte=" + Hex(&fault.byte, 1) +
          " tail=" + std::to_string(fault.tail);
 }
 
 std::optional<Fault> ParseFault(std::string_view kind, const CommandLine& line) {
-  for (const auto& [name, defaults] : kFaults) {
-    if (name != kind) continue;
-    Fault fault = defaults;
-    unsigned long long ms = static_cast<unsigned long long>(fault.ms.count());
-    if (!OnlyKeys(line, {"count", "ms", "at", "byte", "tail", "use"}) ||
-        !ReadNumber(line, "count", fault.count) || !ReadNumber(line, "ms", ms) ||
-        !ReadNumber(line, "at", fault.at) || !ReadNumber(line, "byte", fault.byte, 16) ||
-        !ReadNumber(line, "tail", fault.tail))
-      return std::nullopt;
-    fault.ms = std::chrono::milliseconds(ms);
-    return fault;
-  }
-  return std::nullopt;
+  const auto known = ParseFaultKind(kind);
+  if (!known) return std::nullopt;
+  Fault fault = kFaults[static_cast<std::size_t>(*known)].second;
+  unsigned long long ms = static_cast<unsigned long long>(fault.ms.count());
+  if (!OnlyKeys(line, {"count", "ms", "at", "byte", "tail", "use"}) ||
+      !ReadNumber(line, "count", fault.count) || !ReadNumber(line, "ms", ms) ||
+      !ReadNumber(line, "at", fault.at) || !ReadNumber(line, "byte", fault.byte, 16) ||
+      !ReadNumber(line, "tail", fault.tail))
+    return std::nullopt;
+  fault.ms = std::chrono::milliseconds(ms);
+  return fault;
 }
 
 std::string FormatRequest(const Request& request) {
-  return "cmd=" + FormatCommand(request.cmd) + " seq=" + Hex(&request.seq, 1) +
+  return "n=" + std::to_string(request.number) + " cmd=" + FormatCommand(request.cmd) +
+         " seq=" + Hex(&request.seq, 1) +
+         (request.fault ? " fault=" + std::string(FaultKindName(*request.fault)) : std::string()) +
          " verdict=" + VerdictName(request.verdict) + " anomaly=" + (request.seqAnomaly ? "1" : "0") +
          " at=" + std::to_string(request.at.count()) + " data=" + EscapeBytes(request.data) +
          " frame=" + EscapeBytes(request.frame);
@@ -212,7 +228,12 @@ std::optional<Request> ParseRequest(const CommandLine& line) {
   Request request;
   unsigned anomaly = 0;
   unsigned long long at = 0;
-  if (!ReadNumber(line, "cmd", request.cmd, 16) || !ReadNumber(line, "seq", request.seq, 16) ||
+  if (const std::string* fault = Find(line, "fault")) {
+    request.fault = ParseFaultKind(*fault);
+    if (!request.fault) return std::nullopt;
+  }
+  if (!ReadNumber(line, "n", request.number) || !ReadNumber(line, "cmd", request.cmd, 16) ||
+      !ReadNumber(line, "seq", request.seq, 16) ||
       !ReadNumber(line, "anomaly", anomaly) || !ReadNumber(line, "at", at) ||
       !ReadBytes(line, "data", request.data) || !ReadBytes(line, "frame", request.frame))
     return std::nullopt;

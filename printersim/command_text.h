@@ -34,6 +34,8 @@ std::optional<Use> ParseUse(const CommandLine& line, Use fallback);
 std::string FormatReply(const Reply& reply);
 std::optional<Reply> ParseReply(const CommandLine& line);
 
+std::string_view FaultKindName(Fault::Kind kind);  // "silence", "nak", ...
+std::optional<Fault::Kind> ParseFaultKind(std::string_view name);
 std::string FormatFault(const Fault& fault);  // kind word, then parameters
 std::optional<Fault> ParseFault(std::string_view kind, const CommandLine& line);
 

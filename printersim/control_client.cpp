@@ -112,8 +112,12 @@ void ControlClient::ClearScript() { Expect("clear"); }
 
 void ControlClient::SetPasswordCheck(bool on) { Expect(on ? "password on" : "password off"); }
 
-std::vector<Request> ControlClient::Requests() {
-  const auto answer = Expect("log");
+std::vector<Request> ControlClient::Requests() { return RequestList("log"); }
+
+std::vector<Request> ControlClient::FaultedRequests() { return RequestList("faults"); }
+
+std::vector<Request> ControlClient::RequestList(const std::string& verb) {
+  const auto answer = Expect(verb);
   std::vector<Request> requests;
   for (std::size_t i = 1; i < answer.size(); ++i) {
     auto request = ParseRequest(SplitCommandLine(answer[i]));

@@ -32,6 +32,7 @@ class ControlClient {
 
   std::vector<Request> Requests();
   void ClearRequests();
+  std::vector<Request> FaultedRequests();  // every request a fault met since the start
   bool WaitForRequests(std::size_t n, std::chrono::milliseconds timeout);
 
   Counters GetCounters();
@@ -40,6 +41,7 @@ class ControlClient {
 
  private:
   std::vector<std::string> Expect(const std::string& line);  // throws unless "OK"
+  std::vector<Request> RequestList(const std::string& verb);
   std::string ReadLine();
 
   std::uintptr_t socket_;  // SOCKET on Windows, a descriptor elsewhere

@@ -4,10 +4,19 @@
 //                     CMD's only reply from now on
 //   queue CMD [use=once|always] [reply keys as for set]
 //   fault CMD KIND [use=once|always] [count=N] [ms=N] [at=N] [byte=HH] [tail=N]
-//       KIND: silence nak badsum earlyetx badetx syn synforever pause fields longerr longreply
-//   clear              drop all replies and faults
+//       KIND: silence lostreply nak badsum earlyetx badetx syn synforever pause fields
+//             longerr longreply paperout
+//   faultrate SEED N KIND...   one request in N meets one of the KINDs (with their
+//                      default parameters), drawn from SEED; N 0: none
+//   clear              drop all replies and faults, random ones too
 //   clearlog           drop the request log
-//   log                list: cmd=HH seq=HH verdict=V anomaly=0|1 at=MS data=T frame=T
+//   log                list: n=N cmd=HH seq=HH [fault=KIND] verdict=V anomaly=0|1 at=MS
+//                         data=T frame=T
+//   faults             list: every request a fault met since the start, as in log
+//   journal            list: n=N kind=K sum=X, a document the model closed and the
+//                         request that closed it
+//   registers          OK sales=X refunds=X salereceipts=N refundreceipts=N cashin=X
+//                         cashout=X drawer=X
 //   wait N MS          OK n, or ERR timeout n
 //   counters           OK rx=N tx=N
 //   resetcounters
@@ -140,6 +149,17 @@ std::vector<std::string> ControlServer::Execute(std::string_view text) {
     simulator_.InjectFault(*cmd, *fault, *use);
     return {"OK"};
   }
+  if (verb == "faultrate") {
+    const auto seed = arity >= 3 ? ParseNumber(line.words[1]) : std::nullopt;
+    const auto rate = arity >= 3 ? ParseNumber(line.words[2]) : std::nullopt;
+    std::vector<Fault> faults;
+    for (std::size_t i = 3; i < arity; ++i)
+      if (const auto fault = ParseFault(line.words[i], {})) faults.push_back(*fault);
+    if (!seed || !rate || *rate > 1'000'000 || faults.size() != arity - 3 || !line.params.empty())
+      return {"ERR usage: faultrate SEED N KIND..."};
+    simulator_.SetRandomFaults(*seed, static_cast<unsigned>(*rate), std::move(faults));
+    return {"OK"};
+  }
   if (verb == "wait") {
     const auto n = arity == 3 ? ParseNumber(line.words[1]) : std::nullopt;
     const auto ms = arity == 3 ? ParseNumber(line.words[2]) : std::nullopt;
@@ -173,14 +193,23 @@ std::vector<std::string> ControlServer::Execute(std::string_view text) {
     return {"OK"};
   }
   if (arity != 1) return {"ERR unknown command: " + verb};
-  if (verb == "log") {
-    const auto requests = simulator_.Requests();
+  if (verb == "log" || verb == "faults") {
+    const auto requests = verb == "log" ? simulator_.Requests() : simulator_.FaultedRequests();
     std::vector<std::string> out{"OK LIST " + std::to_string(requests.size())};
     for (const Request& request : requests) out.push_back(FormatRequest(request));
     out.emplace_back("END");
     return out;
   }
+  if (verb == "journal") {
+    const auto journal = simulator_.Journal();
+    std::vector<std::string> out{"OK LIST " + std::to_string(journal.size())};
+    for (const JournalEntry& entry : journal)
+      out.push_back("n=" + std::to_string(entry.request) + " kind=" + entry.kind + " sum=" + FormatMoney(entry.sum));
+    out.emplace_back("END");
+    return out;
+  }
   if (verb == "state") return {"OK " + simulator_.ModelSummary()};
+  if (verb == "registers") return {"OK " + simulator_.Registers()};
   if (verb == "counters") {
     const Counters c = simulator_.GetCounters();
     return {"OK rx=" + std::to_string(c.bytesReceived) + " tx=" + std::to_string(c.bytesSent)};

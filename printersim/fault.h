@@ -10,7 +10,8 @@ namespace printersim {
 // names in its factory matter to it.
 struct Fault {
   enum class Kind : uint8_t {
-    Silence,        // no answer at all
+    Silence,        // no answer at all, nothing carried out
+    LostReply,      // carried out, but no answer at all
     Nak,            // a lone NAK instead of the reply
     BadChecksum,    // last checksum digit off by one
     EarlyEtx,       // frame cut at `at` (0: where the data ends), then ETX
@@ -21,6 +22,7 @@ struct Fault {
     ManyFields,     // data replaced by `count` one-character fields
     LongErrorCode,  // error code of `count` characters
     LongReply,      // `count` data bytes, then `tail` bytes after the ETX
+    PaperOut,       // carried out; the reply's S1 says the receipt paper ran out
   };
 
   Kind kind = Kind::Silence;
@@ -30,11 +32,15 @@ struct Fault {
   uint8_t byte = 0;
   std::size_t tail = 0;
 
-  // Whether any reply goes out at all; a printer that stays silent or NAKs
-  // is taken not to have carried the command out.
-  constexpr bool Answers() const { return kind != Kind::Silence && kind != Kind::Nak && kind != Kind::EndlessSyn; }
+  // A printer that stays silent or NAKs is taken not to have carried the
+  // command out, unless the silence is a reply lost after the work was done.
+  constexpr bool CarriesOut() const {
+    return kind != Kind::Silence && kind != Kind::Nak && kind != Kind::EndlessSyn;
+  }
 
   static constexpr Fault Silence() { return {.kind = Kind::Silence}; }
+  static constexpr Fault LostReply() { return {.kind = Kind::LostReply}; }
+  static constexpr Fault PaperOut() { return {.kind = Kind::PaperOut}; }
   static constexpr Fault Nak() { return {.kind = Kind::Nak}; }
   static constexpr Fault BadChecksum() { return {.kind = Kind::BadChecksum}; }
   static constexpr Fault EarlyEtx(std::size_t at = 0) { return {.kind = Kind::EarlyEtx, .at = at}; }

@@ -95,7 +95,7 @@ std::string FiscalModel::CashInOut(const Args& args) {
     (amount > 0 ? day_.cashIn : day_.cashOut) += std::abs(amount);
     BeginDocument();
     Print(Labeled(amount > 0 ? "СЛУЖБОВЕ ВНЕСЕННЯ" : "СЛУЖБОВА ВИДАЧА", std::abs(amount)));
-    EndDocument({});
+    EndDocument({}, amount > 0 ? "cashin" : "cashout", std::abs(amount));
   }
   return JoinFields({FormatMoney(drawer_), FormatMoney(day_.cashIn), FormatMoney(day_.cashOut)});
 }
@@ -113,7 +113,7 @@ std::string FiscalModel::Report(const Args& args) {
   Print(Labeled("СЛУЖБОВЕ ВНЕСЕННЯ", day_.cashIn));
   Print(Labeled("СЛУЖБОВА ВИДАЧА", day_.cashOut));
   Print(Labeled("ГОТІВКА В КАСІ", drawer_));
-  EndDocument({});
+  EndDocument({}, z ? "zreport" : "xreport");
   if (z) {
     ++zReports_;
     day_ = {};

@@ -42,6 +42,7 @@ FiscalModel::Handler FiscalModel::Find(uint8_t cmd) {
 
 Reply FiscalModel::Answer(const Request& request) {
   Reply reply;
+  answering_ = request.number;
   if (const Handler handler = Find(request.cmd)) {
     try {
       reply.data = (this->*handler)(Args(request));
@@ -74,6 +75,13 @@ std::array<uint8_t, 6> FiscalModel::Status() const {
   return status;
 }
 
+std::string FiscalModel::Registers() const {
+  return "sales=" + FormatMoney(Sum(day_.sales)) + " refunds=" + FormatMoney(Sum(day_.refunds)) +
+         " salereceipts=" + std::to_string(day_.saleReceipts) +
+         " refundreceipts=" + std::to_string(day_.refundReceipts) + " cashin=" + FormatMoney(day_.cashIn) +
+         " cashout=" + FormatMoney(day_.cashOut) + " drawer=" + FormatMoney(drawer_);
+}
+
 std::string FiscalModel::Summary() const {
   const char* doc = nonFiscal_ ? "nonfiscal" : !receipt_ ? "none" : receipt_->IsRefund() ? "refund" : "sale";
   return std::string("day=") + (dayOpen_ ? "open" : "closed") + " doc=" + doc +
@@ -96,13 +104,14 @@ std::tm FiscalModel::Now() const {
 
 void FiscalModel::BeginDocument() { Print(std::string(std::max(lineWidth_, 1u), '-')); }
 
-void FiscalModel::EndDocument(std::string_view title) {
+void FiscalModel::EndDocument(std::string_view title, std::string kind, Money sum) {
   if (!title.empty()) Print(title);
   const std::tm now = Now();
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%d.%m.%Y %H:%M", &now);
   Print(stamp);
   ++lastDocument_;
+  journal_.push_back({answering_, std::move(kind), sum});
 }
 
 std::string FiscalModel::OpenNonFiscal(const Args&) {
@@ -136,7 +145,7 @@ std::string FiscalModel::OpenReceipt(const Args& args) {
 std::string FiscalModel::CloseDocument(const Args& args) {
   args.Number("number", 0, 1);
   if (nonFiscal_) {
-    EndDocument({});
+    EndDocument({}, "nonfiscal");
     nonFiscal_ = false;
   } else {
     Require(receipt_ && receipt_->CurrentPhase() == Receipt::Phase::Paid, kWrongState);
@@ -154,10 +163,10 @@ void FiscalModel::CloseReceipt() {
     if (!programmedLines_[line].empty()) Print(programmedLines_[line]);
   if (receipt.IsRefund()) {
     ++day_.refundReceipts;
-    EndDocument("ВИДАТКОВИЙ ЧЕК № " + std::to_string(++refundReceipts_));
+    EndDocument("ВИДАТКОВИЙ ЧЕК № " + std::to_string(++refundReceipts_), "refund", receipt.Total());
   } else {
     ++day_.saleReceipts;
-    EndDocument("ФІСКАЛЬНИЙ ЧЕК № " + std::to_string(++saleReceipts_));
+    EndDocument("ФІСКАЛЬНИЙ ЧЕК № " + std::to_string(++saleReceipts_), "sale", receipt.Total());
   }
   receipt_.reset();
 }
@@ -167,7 +176,7 @@ std::string FiscalModel::Void(const Args& args) {
   const int64_t type = args.Number("voidType", 0, 3);
   if (type == 0) {
     Require(receipt_.has_value(), kNothingToVoid);
-    EndDocument("ЧЕК АНУЛЬОВАНО");
+    EndDocument("ЧЕК АНУЛЬОВАНО", "annulled", receipt_->Total());
     receipt_.reset();
   } else if (type == 1) {
     CurrentReceipt().BeginVoid();

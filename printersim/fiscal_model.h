@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace printersim {
 
@@ -31,6 +32,13 @@ inline constexpr uint8_t kStageNonFiscal = 0x05;
 inline constexpr uint8_t kNonFiscalFlag = 0x20;
 inline constexpr uint8_t kDayOpenBit = 0x10;  // in S5
 
+// A document the printer closed, and the request whose command closed it.
+struct JournalEntry {
+  uint64_t request = 0;
+  std::string kind;  // sale refund annulled nonfiscal cashin cashout xreport zreport
+  Money sum = 0;     // a receipt's total, a cash operation's amount, else 0
+};
+
 // A fiscal printer as far as the service object can tell: its documents and
 // their stages, the fiscal day, articles, receipts, payments, registers,
 // reports and clock, and the paper roll it prints on. Commands it does not
@@ -39,6 +47,8 @@ class FiscalModel {
  public:
   Reply Answer(const Request& request);
   std::string Summary() const;  // key=value pairs on one line
+  const std::vector<JournalEntry>& Journal() const { return journal_; }
+  std::string Registers() const;  // the fiscal day's sums and counts, key=value pairs
 
   bool LoadPaper(std::string path) { return paper_.Load(std::move(path)); }
   void SetFirmwareVersion(std::string version) { firmware_ = std::move(version); }
@@ -67,7 +77,7 @@ class FiscalModel {
   std::tm Now() const;
   void Print(std::string_view line) { paper_.Print(line); }
   void BeginDocument();
-  void EndDocument(std::string_view title);
+  void EndDocument(std::string_view title, std::string kind, Money sum = 0);
 
   // Documents.
   std::string OpenNonFiscal(const Args& args);
@@ -120,6 +130,8 @@ class FiscalModel {
   int saleReceipts_ = 0;
   int refundReceipts_ = 0;
   int zReports_ = 0;
+  uint64_t answering_ = 0;  // number of the request being answered
+  std::vector<JournalEntry> journal_;
 };
 
 }  // namespace printersim

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "fault.h"
+
 #include <array>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace printersim {
@@ -18,6 +21,7 @@ inline const char* VerdictName(Verdict v) { return kVerdictNames[static_cast<std
 
 // A request as the printer saw it. Fields a broken frame lacks stay empty.
 struct Request {
+  uint64_t number = 0;  // counts the frames handled since the simulator started, from 1
   uint8_t cmd = 0;
   uint8_t seq = 0;
   std::string data;
@@ -25,6 +29,7 @@ struct Request {
   Verdict verdict = Verdict::Incomplete;
   bool seqAnomaly = false;        // SEQ neither followed the previous one nor wrapped 61h->20h
   std::chrono::milliseconds at{}; // since the simulator started
+  std::optional<Fault::Kind> fault{};  // how the printer misbehaved on it
 
   bool Valid() const { return verdict == Verdict::Ok; }
 };

@@ -39,6 +39,11 @@ void Simulator::InjectFault(int cmd, Fault fault, Use use) {
   script_.QueueFault(cmd, fault, use);
 }
 
+void Simulator::SetRandomFaults(uint64_t seed, unsigned rate, std::vector<Fault> faults) {
+  std::lock_guard lock(mutex_);
+  script_.SetRandomFaults(seed, rate, std::move(faults));
+}
+
 void Simulator::ClearScript() {
   {
     std::lock_guard lock(mutex_);
@@ -71,6 +76,21 @@ void Simulator::SetLineWidth(unsigned width) {
 std::string Simulator::ModelSummary() const {
   std::lock_guard lock(mutex_);
   return std::string("model=") + (modelOn_ ? "on " : "off ") + model_.Summary();
+}
+
+std::vector<JournalEntry> Simulator::Journal() const {
+  std::lock_guard lock(mutex_);
+  return model_.Journal();
+}
+
+std::string Simulator::Registers() const {
+  std::lock_guard lock(mutex_);
+  return model_.Registers();
+}
+
+std::vector<Request> Simulator::FaultedRequests() const {
+  std::lock_guard lock(mutex_);
+  return faulted_;
 }
 
 std::vector<Request> Simulator::Requests() const {
@@ -130,14 +150,19 @@ bool Simulator::Handle(std::string frame) {
   uint64_t generation;
   {
     std::lock_guard lock(mutex_);
+    request.number = ++handled_;
     if (request.Valid()) {
       auto [scripted, fault] = script_.Next(request.cmd);
       Reply reply;
       if (scripted)
         reply = std::move(*scripted);
-      else if (modelOn_ && (!fault || fault->Answers()))
+      else if (modelOn_ && (!fault || fault->CarriesOut()))
         reply = model_.Answer(request);
       plan = Plan(request.seq, request.cmd, std::move(reply), fault);
+      if (fault) {
+        request.fault = fault->kind;
+        faulted_.push_back(request);
+      }
     } else {
       plan.steps.push_back({{}, std::string(1, kNak)});
     }

@@ -46,7 +46,8 @@ class Simulator {
   void SetReply(int cmd, Reply reply);
   void QueueReply(int cmd, Reply reply, Use use = Use::Once);
   void InjectFault(int cmd, Fault fault, Use use = Use::Once);
-  // Drops every reply and fault, and ends an endless SYN train.
+  void SetRandomFaults(uint64_t seed, unsigned rate, std::vector<Fault> faults);
+  // Drops every reply and fault, stops the random ones, and ends an endless SYN train.
   void ClearScript();
   void SetPasswordCheck(bool on) { checkPassword_ = on; }
 
@@ -60,8 +61,14 @@ class Simulator {
   void SetLineWidth(unsigned width);
   std::string ModelSummary() const;  // "model=on|off" and the model's own summary
 
+  // The documents the model closed and its day's registers.
+  std::vector<JournalEntry> Journal() const;
+  std::string Registers() const;
+
   std::vector<Request> Requests() const;
   void ClearRequests();
+  // Every request a fault met since the start; the request log does not forget them.
+  std::vector<Request> FaultedRequests() const;
   bool WaitForRequests(std::size_t n, std::chrono::milliseconds timeout) const;
 
   Counters GetCounters() const { return io_.Count(); }
@@ -89,7 +96,9 @@ class Simulator {
   FiscalModel model_;
   bool modelOn_ = false;
   uint64_t generation_ = 0;  // bumped by ClearScript
+  uint64_t handled_ = 0;
   std::vector<Request> requests_;
+  std::vector<Request> faulted_;
 
   std::optional<uint8_t> lastSeq_;  // serving thread only
   std::thread thread_;

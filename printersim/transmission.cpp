@@ -11,9 +11,14 @@ namespace {
 
 using Kind = Fault::Kind;
 
+constexpr uint8_t kReceiptPaperOut = 0x04;  // in S1
+
 // Faults that change what the reply says rather than how it travels.
 void Rewrite(Reply& reply, const Fault& fault) {
   switch (fault.kind) {
+    case Kind::PaperOut:
+      reply.status[1] |= kReceiptPaperOut;
+      break;
     case Kind::ManyFields:
       reply.data.clear();
       for (unsigned i = 0; i < fault.count; ++i) {
@@ -57,6 +62,7 @@ Transmission Plan(uint8_t seq, uint8_t cmd, Reply reply, const std::optional<Fau
   }
   switch (fault->kind) {
     case Kind::Silence:
+    case Kind::LostReply:
       break;
     case Kind::Nak:
       plan.steps.push_back({{}, std::string(1, kNak)});
@@ -97,6 +103,7 @@ Transmission Plan(uint8_t seq, uint8_t cmd, Reply reply, const std::optional<Fau
       break;
     case Kind::ManyFields:
     case Kind::LongErrorCode:
+    case Kind::PaperOut:
       plan.steps.push_back({{}, std::move(frame)});
       break;
   }

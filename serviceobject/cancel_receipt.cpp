@@ -35,7 +35,9 @@ void CancelOpenDocument(const CancelTraces& traces) {
     if (!LastReplyAnswered()) return;
   } else if (stage != StageNone) {
     TraceIf(traces.annul);
-    DeviceCall(devicelink::FpVoid, AnnulReceipt);
+    // Past a failed annulment the receipt may still be open, and the close
+    // below would issue a paid one instead of cancelling it.
+    if (!DeviceCall(devicelink::FpVoid, AnnulReceipt)) return;
     if (!DeviceCall(devicelink::FpOpenNonFiscalReceipt)) {
       s.FPrinterState = StateNonFiscal;
       s.FDuplicateReceipt = 0;

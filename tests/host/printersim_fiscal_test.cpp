@@ -283,6 +283,63 @@ TEST_F(PrintersimFiscal, ScriptAndFaultsComeFirst) {
   EXPECT_EQ(off.Stage(), 0);
 }
 
+// A lost reply and paper out still do the work: the journal shows what the
+// printer closed, whatever reached the host.
+TEST_F(PrintersimFiscal, CarriedOutFaultsStillCloseAndJournalTheDocument) {
+  ControlServer server(rig.sim, 0);
+  ControlClient client(server.Port());
+  OpenWithItem();
+  Ok(0x6D, "1;");
+  rig.sim.InjectFault(0x67, Fault::LostReply());
+  rig.port.Write(Frame(NextSeq(), 0x67, "730514;0;10.00;"));
+  EXPECT_EQ(rig.port.Answer(150ms), "");
+  rig.sim.InjectFault(0x65, Fault::PaperOut());
+  const Answer closed = Send(0x65, "1;");
+  EXPECT_EQ(closed.error, "0000");
+  EXPECT_EQ(closed.status[1], 0x04);
+  EXPECT_EQ(closed.Stage(), 0);
+  Ok(0x6E, "0;5.00;");
+
+  const auto journal = client.Call("journal");
+  ASSERT_EQ(journal.size(), 3u);
+  EXPECT_EQ(journal[1], "n=" + std::to_string(rig.sim.Requests()[5].number) + " kind=sale sum=10.00");
+  EXPECT_EQ(journal[2].substr(journal[2].find(' ')), " kind=cashin sum=5.00");
+  EXPECT_EQ(client.Call("registers")[0],
+            "OK sales=10.00 refunds=0.00 salereceipts=1 refundreceipts=0 cashin=5.00 cashout=0.00 drawer=15.00");
+}
+
+// The same seed meets the same requests with the same faults, and the record
+// of them outlives the request log.
+TEST_F(PrintersimFiscal, RandomFaultsFollowTheSeed) {
+  ControlServer server(rig.sim, 0);
+  ControlClient client(server.Port());
+  const auto draws = [&] {
+    rig.sim.ClearRequests();
+    EXPECT_EQ(client.Call("faultrate 7 3 nak paperout")[0], "OK");
+    std::string seen;
+    for (int i = 0; i < 30; ++i) {
+      const std::string answer = rig.port.Exchange(Frame(NextSeq(), 0x80, "730514;"));
+      const bool paperOut = answer.size() > 12 && (answer[answer.find('\x04') + 2] & 0x04);
+      seen += answer == "\x15" ? 'n' : paperOut ? 'p' : '.';
+    }
+    return seen;
+  };
+  const std::string first = draws();
+  EXPECT_EQ(first, draws());
+  EXPECT_NE(first.find('n'), std::string::npos);
+  EXPECT_NE(first.find('p'), std::string::npos);
+  EXPECT_EQ(client.Call("faultrate 7 3 nosuchfault")[0].rfind("ERR", 0), 0u);
+
+  rig.sim.ClearRequests();
+  const auto faults = client.Call("faults");
+  EXPECT_EQ(faults.size(), 2 * std::count_if(first.begin(), first.end(), [](char c) { return c != '.'; }) + 1);
+  EXPECT_NE(faults[1].find(" cmd=80 "), std::string::npos) << faults[1];
+  EXPECT_NE(faults[1].find(first[first.find_first_not_of('.')] == 'n' ? " fault=nak " : " fault=paperout "),
+            std::string::npos) << faults[1];
+  client.ClearScript();
+  EXPECT_GT(rig.port.Exchange(Frame(NextSeq(), 0x80, "730514;")).size(), 1u) << "clear stops them";
+}
+
 TEST_F(PrintersimFiscal, ControlLinesSwitchAndInspectTheModel) {
   ControlServer server(rig.sim, 0);
   ControlClient client(server.Port());

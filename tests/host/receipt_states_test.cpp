@@ -163,6 +163,23 @@ TEST_F(ReceiptTest, CancelNeverReportsSuccessForASilentPrinter) {
   }
 }
 
+// A paid receipt that the annulment left open would be issued by the close
+// that follows it: the cancel ends with the annulment's failure instead.
+TEST_F(ReceiptTest, CancelEndsWhereTheAnnulmentFails) {
+  for (const bool refused : {false, true}) {
+    sim_.ClearRequests();
+    InState(4);
+    Script({{0x81, StageReply(4)}});
+    if (refused)
+      sim_.SetReply(0x6B, Refused);
+    else
+      sim_.InjectFault(0x6B, Fault::Nak());
+    EXPECT_EQ(service::ResetPrinter(), 114);
+    EXPECT_EQ(Sent(), (Wire{"80 ", "81 3;0;;", "6B 0;"}));
+    EXPECT_EQ(State().FPrinterState, 4);
+  }
+}
+
 TEST_F(ReceiptTest, DayOpenedIsTakenOnlyFromAnAnsweredPoll) {
   InState(1);
   sim_.SetReply(0x80, {});

@@ -28,6 +28,8 @@ class Runner {
   Runner(Print print, bool expect_success, Timed timed = nullptr)
       : print_(std::move(print)), expect_success_(expect_success), timed_(std::move(timed)) {}
   int Run(const std::vector<Step>& steps);
+  // The object an open step created; throws ScenarioError when none is open.
+  IDispatch* Object() const;
 
  private:
   // Each returns false when the step's result is not 0.
@@ -39,7 +41,6 @@ class Runner {
   bool ReportMethod(const std::wstring& name, const CallOutcome& outcome);
   std::string FailureDetails();
   std::string PropertyText(const wchar_t* name);
-  IDispatch* Object() const;
 
   Print print_;
   bool expect_success_;
