@@ -16,7 +16,7 @@ using namespace instavo;
 
 namespace {
 
-struct TControlSpec {
+struct TControlLayout {
   int Id;
   int Parent;  // 0: the window itself
   const wchar_t* ClassName;
@@ -32,7 +32,7 @@ constexpr DWORD List = Child | WS_VSCROLL | CBS_DROPDOWNLIST;
 constexpr DWORD Editable = Child | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL;
 constexpr int DropDownHeight = 200;
 
-const TControlSpec Controls[] = {
+const TControlLayout Controls[] = {
     {Label7, 0, L"STATIC",
      L"Инсталляция OPOS (UnifiedPOS 1.11) Vornik MR-20, Vornik MR-41,\r\n"
      L" Vornik MR-62, Vornik MR-73, Vornik MR-84, Vornik MR-95, \r\n"
@@ -132,27 +132,27 @@ void TForm1::CreateControls() {
 
   RegisterContainerClass();
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  for (const TControlSpec& spec : Controls) {
-    const HWND parent = spec.Parent == 0 ? handle_ : Control(spec.Parent);
-    RECT place{spec.Left, spec.Top, spec.Left + spec.Width, spec.Top + spec.Height};
-    if (spec.Width == 0) {
-      const SIZE text = TextSize(font_, spec.Text);
+  for (const TControlLayout& layout : Controls) {
+    const HWND parent = layout.Parent == 0 ? handle_ : Control(layout.Parent);
+    RECT place{layout.Left, layout.Top, layout.Left + layout.Width, layout.Top + layout.Height};
+    if (layout.Width == 0) {
+      const SIZE text = TextSize(font_, layout.Text);
       place.right = place.left + text.cx;
       place.bottom = place.top + text.cy;
     }
-    if (spec.Parent == PageControl1) {
+    if (layout.Parent == PageControl1) {
       GetClientRect(parent, &place);
       TabCtrl_AdjustRect(parent, FALSE, &place);
     }
     const HWND control =
-        CreateWindowExW(spec.ExStyle, spec.ClassName, spec.Text, spec.Style, place.left, place.top,
+        CreateWindowExW(layout.ExStyle, layout.ClassName, layout.Text, layout.Style, place.left, place.top,
                         place.right - place.left, place.bottom - place.top, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.Id)), instance, nullptr);
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(layout.Id)), instance, nullptr);
     if (control == nullptr) throw std::runtime_error("cannot create a control");
-    controls_[spec.Id - Label7] = control;
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(spec.Id == Label7 ? titleFont_ : font_),
+    controls_[layout.Id - Label7] = control;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(layout.Id == Label7 ? titleFont_ : font_),
                  FALSE);
-    if (spec.Id == PageControl1) {
+    if (layout.Id == PageControl1) {
       TCITEMW tab{};
       tab.mask = TCIF_TEXT;
       tab.pszText = const_cast<wchar_t*>(L"Последовательный порт");
