@@ -8,7 +8,7 @@
 #include "installer/error_display.h"
 #include "installer/folder_dialog.h"
 #include "installer/gradient_caption.h"
-#include "installer/port_enumeration.h"
+#include "installer/portcontrol/port_enumeration.h"
 #include "installer/wide_text.h"
 
 TForm1* Form1 = nullptr;

@@ -9,7 +9,7 @@
 
 #include "installer/control_ids.h"
 #include "installer/install_procedure.h"
-#include "installer/port_control.h"
+#include "installer/portcontrol/port_control.h"
 
 class TForm1 final : public TInstallView {
  public:
