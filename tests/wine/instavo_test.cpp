@@ -282,6 +282,9 @@ TEST_F(InstavoTest, InstallsTheServiceObjectThatTheOposClientThenEnables) {
   EXPECT_EQ(window.Progress(), 10);
   EXPECT_FALSE(window.Enabled(Button2)) << "one install per run";
   EXPECT_TRUE(window.Enabled(ComboBox3));
+  GUITHREADINFO keyboard{sizeof keyboard};
+  GetGUIThreadInfo(GetWindowThreadProcessId(window.Window(), nullptr), &keyboard);
+  EXPECT_EQ(keyboard.hwndFocus, window.Control(Button1)) << "the disabled button handed the focus on";
   window.SaveScreenshot(ThroughDriveZ(LUMERO_INSTAVO_SCREENSHOT));
 
   const std::wstring target = window.target + L"\\";
