@@ -5,17 +5,13 @@
 #include "installer/install_error.h"
 #include "installer/wide_text.h"
 
-namespace {
-
-void ShowError(HWND owner, const std::wstring& message) {
-  MessageBoxW(owner, ErrorDisplayText(message).c_str(), L"Instavo", MB_OK | MB_ICONERROR);
-}
-
-}  // namespace
-
 std::wstring ErrorDisplayText(std::wstring message) {
   if (!message.empty() && message.back() > L'.') message += L'.';
   return message;
+}
+
+void ShowError(HWND owner, const std::wstring& message) {
+  MessageBoxW(owner, ErrorDisplayText(message).c_str(), L"Instavo", MB_OK | MB_ICONERROR);
 }
 
 void ShowCurrentException(HWND owner) {

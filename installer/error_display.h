@@ -9,5 +9,8 @@
 // character sorts after ".".
 std::wstring ErrorDisplayText(std::wstring message);
 
+// Shows the message in the program's error display.
+void ShowError(HWND owner, const std::wstring& message);
+
 // Shows the exception being handled; call it only inside a catch block.
 void ShowCurrentException(HWND owner);

@@ -8,7 +8,7 @@
 #include "installer/error_display.h"
 #include "installer/folder_dialog.h"
 #include "installer/gradient_caption.h"
-#include "installer/port_enumeration.h"
+#include "installer/portcontrol/port_enumeration.h"
 #include "installer/wide_text.h"
 
 TForm1* Form1 = nullptr;
@@ -219,9 +219,13 @@ void TForm1::Button1Click() {
 
 void TForm1::Button2Click() {
   ProcessMessages();
+  const HWND focus = GetFocus();
   EnableWindow(Control(Button2), FALSE);
   const TInstallChoice choice = TakeChoice();
   EnableChoices(false);
+  // A control that is disabled drops the focus, and the keyboard would reach
+  // nothing: the next tab stop takes it over ("Закрыть" after the button).
+  if (focus != nullptr && !IsWindowEnabled(focus)) SetFocus(NextTabStop(focus, false));
   InstallOpos(choice, *this);
 }
 
@@ -303,23 +307,7 @@ void TForm1::EnableChoices(bool enabled) {
 bool TForm1::MoveFocusByTab(const MSG& message) {
   if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
   if (message.hwnd != handle_ && !IsChild(handle_, message.hwnd)) return false;
-  constexpr int count = static_cast<int>(std::size(TabOrder));
-  const HWND focus = GetFocus();
-  int current = -1;
-  for (int i = 0; i < count; ++i) {
-    const HWND control = Control(TabOrder[i]);
-    if (control == focus || IsChild(control, focus)) current = i;
-  }
-  const int step = GetKeyState(VK_SHIFT) < 0 ? count - 1 : 1;
-  int next = current < 0 ? (step == 1 ? count - 1 : 0) : current;
-  for (int tried = 0; tried < count; ++tried) {
-    next = (next + step) % count;
-    const HWND control = Control(TabOrder[next]);
-    if (IsWindowVisible(control) && IsWindowEnabled(control)) {
-      SetFocus(control);
-      break;
-    }
-  }
+  if (const HWND next = NextTabStop(GetFocus(), GetKeyState(VK_SHIFT) < 0)) SetFocus(next);
   return true;
 }
 
@@ -329,11 +317,22 @@ void TForm1::RestoreFocus() {
     SetFocus(lastFocus_);
     return;
   }
-  for (int id : TabOrder) {
-    const HWND control = Control(id);
-    if (IsWindowVisible(control) && IsWindowEnabled(control)) {
-      SetFocus(control);
-      return;
-    }
+  if (const HWND first = NextTabStop(nullptr, false)) SetFocus(first);
+}
+
+HWND TForm1::NextTabStop(HWND from, bool backwards) const {
+  constexpr int count = static_cast<int>(std::size(TabOrder));
+  int current = -1;
+  for (int i = 0; i < count; ++i) {
+    const HWND control = Control(TabOrder[i]);
+    if (control == from || IsChild(control, from)) current = i;
   }
+  const int step = backwards ? count - 1 : 1;
+  int next = current < 0 ? (backwards ? 0 : count - 1) : current;
+  for (int tried = 0; tried < count; ++tried) {
+    next = (next + step) % count;
+    const HWND control = Control(TabOrder[next]);
+    if (IsWindowVisible(control) && IsWindowEnabled(control)) return control;
+  }
+  return nullptr;
 }

@@ -9,7 +9,7 @@
 
 #include "installer/control_ids.h"
 #include "installer/install_procedure.h"
-#include "installer/port_control.h"
+#include "installer/portcontrol/port_control.h"
 
 class TForm1 final : public TInstallView {
  public:
@@ -50,6 +50,10 @@ class TForm1 final : public TInstallView {
   void EnableChoices(bool enabled);
   bool MoveFocusByTab(const MSG& message);
   void RestoreFocus();
+  // The tab stop after (or before) the one that holds `from`, or the first
+  // (last) one when none does, passing over hidden and disabled controls;
+  // null when no control can take the focus.
+  HWND NextTabStop(HWND from, bool backwards) const;
 
   HWND handle_ = nullptr;
   std::array<HWND, instavo::Button1 - instavo::Label7 + 1> controls_{};

@@ -144,6 +144,7 @@ class Instavo {
   Instavo& operator=(const Instavo&) = delete;
 
   HWND Window() const { return window_; }
+  DWORD Pid() const { return process_.dwProcessId; }
   HWND Control(int id) const { return FindControl(window_, id); }
   std::wstring Text(int id) const { return TextOf(Control(id)); }
   bool Enabled(int id) const { return IsWindowEnabled(Control(id)); }
@@ -282,6 +283,9 @@ TEST_F(InstavoTest, InstallsTheServiceObjectThatTheOposClientThenEnables) {
   EXPECT_EQ(window.Progress(), 10);
   EXPECT_FALSE(window.Enabled(Button2)) << "one install per run";
   EXPECT_TRUE(window.Enabled(ComboBox3));
+  GUITHREADINFO keyboard{sizeof keyboard};
+  GetGUIThreadInfo(GetWindowThreadProcessId(window.Window(), nullptr), &keyboard);
+  EXPECT_EQ(keyboard.hwndFocus, window.Control(Button1)) << "the disabled button handed the focus on";
   window.SaveScreenshot(ThroughDriveZ(LUMERO_INSTAVO_SCREENSHOT));
 
   const std::wstring target = window.target + L"\\";
@@ -414,6 +418,50 @@ TEST_F(InstavoTest, FailuresStopAtTheirStepWithAMessage) {
     EXPECT_EQ(windows[i]->Progress(), failures[i].step);
     EXPECT_FALSE(windows[i]->Enabled(Button2));
     EXPECT_EQ(windows[i]->ExitCode(0), static_cast<DWORD>(STILL_ACTIVE));
+  }
+}
+
+// The browse dialog's folder is taken with its whole path, also at the length
+// where a shell that builds paths in MAX_PATH buffers (Wine's) cuts them; a
+// path that the shell cannot give whole is refused with a message, and the
+// folder stays.
+TEST_F(InstavoTest, TheBrowseDialogsFolderIsTakenWithItsWholePath) {
+  Instavo window(L"browse");
+  std::wstring parent = window.folder;
+  while (parent.size() < 230) CreateDirectoryW((parent += L"\\abcdefghij").c_str(), nullptr);
+  const auto open_dialog = [&window, &parent] {  // it opens at the folder box's folder
+    window.SetFolder(parent);
+    window.Click(DirectoryEdit1Button);
+    HWND dialog = nullptr;
+    WaitUntil(15000, [&] { return (dialog = FindTopLevel(window.Pid(), L"#32770", nullptr)) != nullptr; });
+    return dialog;
+  };
+  // Wine's first folder dialog in a process may stop short of that folder.
+  const HWND first = open_dialog();
+  PostMessageW(first, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(WaitUntil(5000, [first] { return !IsWindow(first); }));
+
+  const std::wstring whole = parent + L"\\" + std::wstring(MAX_PATH - 2 - parent.size(), L'w');
+  const struct {
+    std::wstring chosen, message, kept;
+  } rows[] = {
+      {whole, L"", whole},
+      {parent + L"\\" + std::wstring(60, L'x'),
+       L"Не удалось прочитать полный путь выбранного каталога; каталог остаётся прежним.", parent},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.chosen.size());
+    CreateDirectoryW((L"\\\\?\\" + row.chosen).c_str(), nullptr);  // the parent's only child
+    const HWND dialog = open_dialog();
+    const HWND tree = FindWindowExW(dialog, nullptr, WC_TREEVIEWW, nullptr);
+    const LPARAM opened = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0);
+    SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, opened);
+    SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, opened));
+    PostMessageW(FindControl(dialog, IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(Utf8(row.message.empty() ? L"" : window.CloseMessageBox()), Utf8(row.message));
+    EXPECT_TRUE(WaitUntil(5000, [dialog] { return !IsWindow(dialog); }));
+    EXPECT_EQ(Utf8(window.Text(DirectoryEdit1Text)), Utf8(row.kept));
+    RemoveDirectoryW((L"\\\\?\\" + row.chosen).c_str());
   }
 }
 

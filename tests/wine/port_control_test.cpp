@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "installer/port_control.h"
-#include "installer/port_platform.h"
+#include "installer/portcontrol/port_control.h"
+#include "installer/portcontrol/port_platform.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "installer/port_control.h"
-#include "installer/port_enumeration.h"
-#include "installer/port_fifo.h"
+#include "installer/portcontrol/port_control.h"
+#include "installer/portcontrol/port_enumeration.h"
+#include "installer/portcontrol/port_fifo.h"
 #include "seeded_ports.h"
 
 namespace {

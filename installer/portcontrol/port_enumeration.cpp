@@ -1,8 +1,8 @@
-#include "installer/port_enumeration.h"
+#include "installer/portcontrol/port_enumeration.h"
 
-#include "installer/port_control.h"
-#include "installer/port_devices.h"
-#include "installer/port_platform.h"
+#include "installer/portcontrol/port_control.h"
+#include "installer/portcontrol/port_devices.h"
+#include "installer/portcontrol/port_platform.h"
 
 using namespace portcontrol;
 

@@ -1,10 +1,10 @@
-#include "installer/port_fifo.h"
+#include "installer/portcontrol/port_fifo.h"
 
 #include <cstdint>
 #include <optional>
 #include <span>
 
-#include "installer/port_control.h"
+#include "installer/portcontrol/port_control.h"
 
 namespace portcontrol {
 namespace {

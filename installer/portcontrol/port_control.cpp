@@ -1,10 +1,10 @@
-#include "installer/port_control.h"
+#include "installer/portcontrol/port_control.h"
 
 #include <cstdio>
 
-#include "installer/port_devices.h"
-#include "installer/port_platform.h"
-#include "installer/port_shared.h"
+#include "installer/portcontrol/port_devices.h"
+#include "installer/portcontrol/port_platform.h"
+#include "installer/portcontrol/port_shared.h"
 
 using namespace portcontrol;
 

@@ -1,4 +1,4 @@
-#include "installer/port_devices.h"
+#include "installer/portcontrol/port_devices.h"
 
 namespace portcontrol {
 namespace {

@@ -1,7 +1,7 @@
-#include "installer/port_control.h"
-#include "installer/port_devices.h"
-#include "installer/port_fifo.h"
-#include "installer/port_platform.h"
+#include "installer/portcontrol/port_control.h"
+#include "installer/portcontrol/port_devices.h"
+#include "installer/portcontrol/port_fifo.h"
+#include "installer/portcontrol/port_platform.h"
 
 using namespace portcontrol;
 

@@ -1,6 +1,6 @@
-#include "installer/port_control.h"
-#include "installer/port_io.h"
-#include "installer/port_shared.h"
+#include "installer/portcontrol/port_control.h"
+#include "installer/portcontrol/port_io.h"
+#include "installer/portcontrol/port_shared.h"
 
 using namespace portcontrol;
 

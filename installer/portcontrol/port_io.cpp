@@ -1,4 +1,4 @@
-#include "installer/port_io.h"
+#include "installer/portcontrol/port_io.h"
 
 #include <algorithm>
 #include <cstdint>

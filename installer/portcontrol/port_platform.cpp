@@ -1,4 +1,4 @@
-#include "installer/port_platform.h"
+#include "installer/portcontrol/port_platform.h"
 
 #include <windows.h>
 

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "installer/port_platform.h"
+#include "installer/portcontrol/port_platform.h"
 
 namespace portcontrol {
 
