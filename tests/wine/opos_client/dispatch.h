@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "arguments.h"
+#include "interface_members.h"
 
 namespace oposclient {
-
-enum class Access { Method, Get, Put };
 
 struct CallOutcome {
   HRESULT hr = S_OK;         // the member's own code when Invoke reports an exception

@@ -8,31 +8,34 @@ namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-[[noreturn]] void Fail(int line, const std::string& why) {
-  throw ScenarioError("line " + std::to_string(line) + ": " + why);
-}
+// What makes a line other than a step; the line's number is added by the caller.
+struct LineError {
+  std::string why;
+};
+
+[[noreturn]] void Fail(const std::string& why) { throw LineError{why}; }
 
 // Position `i` is at the opening quote; leaves it after the closing one.
-Argument QuotedText(const std::string& line, size_t& i, int number) {
+Argument QuotedText(const std::string& line, size_t& i) {
   Argument text{.quoted = true};
   for (++i;; ++i) {
-    if (i == line.size()) Fail(number, "a text has no closing quote");
+    if (i == line.size()) Fail("a text has no closing quote");
     if (line[i] == '"') break;
     if (line[i] == '\\' && i + 1 < line.size() && (line[i + 1] == '"' || line[i + 1] == '\\')) ++i;
     text.text += line[i];
   }
   ++i;
-  if (i < line.size() && !IsSpace(line[i])) Fail(number, "a closing quote must end the argument");
+  if (i < line.size() && !IsSpace(line[i])) Fail("a closing quote must end the argument");
   return text;
 }
 
-std::vector<Argument> Tokens(const std::string& line, int number) {
+std::vector<Argument> Tokens(const std::string& line) {
   std::vector<Argument> tokens;
   for (size_t i = 0;;) {
     while (i < line.size() && IsSpace(line[i])) ++i;
     if (i == line.size()) return tokens;
     if (line[i] == '"') {
-      tokens.push_back(QuotedText(line, i, number));
+      tokens.push_back(QuotedText(line, i));
       continue;
     }
     Argument word;
@@ -58,20 +61,20 @@ Step ParseStep(std::vector<Argument> tokens, int number) {
     if (tokens[0].quoted || tokens[0].text != shape.word) continue;
     const size_t count = tokens.size() - 1;
     if (count < shape.fewest || count > shape.most)
-      Fail(number, std::string("wrong number of words after ") + shape.word);
+      Fail(std::string("wrong number of words after ") + shape.word);
     Step step{.line = number, .verb = shape.verb};
     if (count == 0) return step;
-    if (shape.verb != Verb::Open && tokens[1].quoted) Fail(number, "a member name is not quoted");
+    if (shape.verb != Verb::Open && tokens[1].quoted) Fail("a member name is not quoted");
     step.name = tokens[1].text;
     step.arguments.assign(tokens.begin() + 2, tokens.end());
     return step;
   }
-  Fail(number, "unknown step \"" + tokens[0].text + "\"");
+  Fail("unknown step \"" + tokens[0].text + "\"");
 }
 
 }  // namespace
 
-std::vector<Step> ParseScenario(const std::string& text) {
+std::vector<Step> ParseScenario(const std::string& text, std::vector<Problem>& problems) {
   std::vector<Step> steps;
   const size_t start = text.rfind("\xEF\xBB\xBF", 0) == 0 ? 3 : 0;  // a UTF-8 byte-order mark
   int number = 0;
@@ -83,8 +86,20 @@ std::vector<Step> ParseScenario(const std::string& text) {
     ++number;
     const size_t first = line.find_first_not_of(" \t\r");
     if (first == std::string::npos || line[first] == '#') continue;
-    steps.push_back(ParseStep(Tokens(line, number), number));
+    try {
+      steps.push_back(ParseStep(Tokens(line), number));
+    } catch (const LineError& error) {
+      problems.push_back({number, error.why});
+    }
   }
+  return steps;
+}
+
+std::vector<Step> ParseScenario(const std::string& text) {
+  std::vector<Problem> problems;
+  std::vector<Step> steps = ParseScenario(text, problems);
+  if (!problems.empty())
+    throw ScenarioError("line " + std::to_string(problems[0].line) + ": " + problems[0].what);
   return steps;
 }
 

@@ -35,7 +35,14 @@ class ScenarioError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Throws ScenarioError, naming the line, for a line that is not a step.
+struct Problem {
+  int line = 0;
+  std::string what;
+};
+
+// The steps of the lines that are steps, and a problem for each other line.
+std::vector<Step> ParseScenario(const std::string& text, std::vector<Problem>& problems);
+// Throws ScenarioError, naming the line, for the first line that is not a step.
 std::vector<Step> ParseScenario(const std::string& text);
 
 // Exact readings of an argument; nullopt when it is not one.
