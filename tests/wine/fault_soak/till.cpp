@@ -130,7 +130,8 @@ MemberCall Till::Perform(const oposclient::Step& step, bool recovery) {
     if (SUCCEEDED(text.hr) && text.result->vt == VT_BSTR && text.result->bstrVal)
       call.errorString = oposclient::WideToUtf8(text.result->bstrVal);
   }
-  call.requests = printer_.Requests();
+  for (const printersim::Request& request : printer_.Requests())
+    call.requests.push_back({.number = request.number, .cmd = request.cmd, .fault = request.fault});
   printer_.ClearRequests();
   return call;
 }
