@@ -51,6 +51,8 @@ std::string Megabytes(int64_t bytes) {
   return text;
 }
 
+std::string Growth(int64_t bytes) { return (bytes < 0 ? "" : "+") + Megabytes(bytes); }
+
 std::string CommandText(uint8_t cmd) {
   char text[8];
   std::snprintf(text, sizeof text, "%02Xh", cmd);
@@ -112,7 +114,7 @@ PrinterRecord ReadPrinterRecord(printersim::ControlClient& printer) {
 }
 
 Findings Assess(const Settings& settings, const std::vector<Attempt>& attempts, const PrinterRecord& printer,
-                const WorkingSet& memory, const Print& print) {
+                const TillMemory& memory, const Print& print) {
   Findings findings;
   std::map<uint64_t, CallPlace> owners;
   size_t calls = 0;
@@ -186,7 +188,8 @@ Findings Assess(const Settings& settings, const std::vector<Attempt>& attempts, 
   }
   findings.foreignClosures = static_cast<int>(foreign.size());
   findings.closedButFailed = static_cast<int>(failedButClosed.size());
-  findings.workingSetGrowth = memory.end - memory.first;
+  const int64_t recordGrowth = memory.end.record - memory.first.record;
+  findings.workingSetGrowth = memory.end.workingSet - memory.first.workingSet - recordGrowth;
 
   std::map<std::string, Sums> told;
   for (size_t a = 0; a < attempts.size(); ++a) {
@@ -263,11 +266,11 @@ Findings Assess(const Settings& settings, const std::vector<Attempt>& attempts, 
   print(Line("registered but reported failed, rung up again",
              std::to_string(registeredTwice) + (registeredTwice ? ", by member and fault:" : "")));
   for (const auto& [cause, count] : rungUpAgain) print("  " + std::to_string(count) + " x " + cause);
-  print(Line("the till's working set", Megabytes(memory.first) + " after " + std::to_string(memory.documents) +
-                                           " documents, " + Megabytes(memory.end) + " at the end: " +
-                                           (findings.workingSetGrowth < 0 ? "" : "+") +
-                                           Megabytes(findings.workingSetGrowth) + " (at most +" +
-                                           Megabytes(kWorkingSetGrowthAllowed) + ")"));
+  print(Line("the till's working set",
+             Megabytes(memory.first.workingSet) + " after " + std::to_string(memory.documents) + " documents, " +
+                 Megabytes(memory.end.workingSet) + " at the end; the soak's record " + Growth(recordGrowth) +
+                 ", the rest " + Growth(findings.workingSetGrowth) + " (at most " +
+                 Growth(kWorkingSetGrowthAllowed) + ")"));
   print(Line("verdict", findings.Passed() ? "PASS" : "FAIL"));
   return findings;
 }

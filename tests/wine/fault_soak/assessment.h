@@ -38,12 +38,16 @@ struct PrinterRecord {
 };
 PrinterRecord ReadPrinterRecord(printersim::ControlClient& printer);
 
-// The till process's working set in bytes, Lumero.dll's memory included:
-// once the first documents have warmed it up, and at the end.
-struct WorkingSet {
+// The till process's memory in bytes: once the first documents have warmed
+// it up, and at the end.
+struct MemoryReading {
+  int64_t workingSet = 0;  // the whole process, Lumero.dll included
+  int64_t record = 0;      // of which the soak's own record of the calls
+};
+struct TillMemory {
   int documents = 0;  // rung up before `first`
-  int64_t first = 0;
-  int64_t end = 0;
+  MemoryReading first;
+  MemoryReading end;
 };
 
 struct Findings {
@@ -53,7 +57,7 @@ struct Findings {
   int comFailures = 0;      // a member call that failed as a COM call
   int closedButFailed = 0;  // the printer closed it, the till was told it failed
   int64_t longestMicros = 0;
-  int64_t workingSetGrowth = 0;  // bytes, from WorkingSet::first to its end
+  int64_t workingSetGrowth = 0;  // bytes, from TillMemory::first to its end, the record's growth left out
   bool registersAgree = false;  // the day's registers equal the closed documents
   bool Passed() const {
     return doneNotClosed == 0 && wrongSums == 0 && foreignClosures == 0 && comFailures == 0 &&
@@ -64,6 +68,6 @@ struct Findings {
 
 using Print = std::function<void(const std::string& line)>;
 Findings Assess(const Settings& settings, const std::vector<Attempt>& attempts, const PrinterRecord& printer,
-                const WorkingSet& memory, const Print& print);
+                const TillMemory& memory, const Print& print);
 
 }  // namespace faultsoak

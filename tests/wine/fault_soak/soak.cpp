@@ -26,11 +26,11 @@ void Steps(oposclient::Runner& runner, std::vector<std::string>& lines, const ch
   throw std::runtime_error(std::string("the till could not set up or close:") + text);
 }
 
-int64_t TillWorkingSet() {
+MemoryReading ReadMemory(const std::vector<Attempt>& record) {
   PROCESS_MEMORY_COUNTERS counters{};
   if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
     throw std::runtime_error("the till's working set cannot be read");
-  return static_cast<int64_t>(counters.WorkingSetSize);
+  return {.workingSet = static_cast<int64_t>(counters.WorkingSetSize), .record = RecordBytes(record)};
 }
 
 }  // namespace
@@ -51,17 +51,17 @@ Findings RunSoak(const Settings& settings, printersim::ControlClient& printer, c
   printer.ClearRequests();
   Expect(printer, faultRate);
   std::vector<Attempt> attempts;
-  WorkingSet memory{.documents = std::min(settings.documents, kSettlingDocuments), .first = TillWorkingSet()};
+  TillMemory memory{.documents = std::min(settings.documents, kSettlingDocuments), .first = ReadMemory({})};
   {
     Till till(runner.Object(), printer);
     DocumentSource documents(settings.seed);
     for (int i = 0; i < settings.documents; ++i) {
       till.RingUp(documents.Next(), i, settings.maxAttempts);
-      if (i + 1 == memory.documents) memory.first = TillWorkingSet();
+      if (i + 1 == memory.documents) memory.first = ReadMemory(till.Attempts());
       if ((i + 1) % 25 == 0)
         progress(std::to_string(i + 1) + " documents, " + std::to_string(till.Attempts().size()) + " ringings up");
     }
-    memory.end = TillWorkingSet();
+    memory.end = ReadMemory(till.Attempts());
     attempts = till.Attempts();
   }
   Expect(printer, "faultrate 0 0");

@@ -44,6 +44,10 @@ struct Attempt {
   std::vector<MemberCall> calls;
 };
 
+// The heap bytes the attempts hold, the allocator's overhead left out: the
+// soak's own share of the till's memory.
+int64_t RecordBytes(const std::vector<Attempt>& attempts);
+
 class Till {
  public:
   // The object must be open, claimed and enabled. A call that has not
