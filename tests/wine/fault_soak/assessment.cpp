@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cinttypes>
 #include <cstdio>
+#include <cstdlib>
 #include <stdexcept>
 #include <utility>
 
@@ -42,6 +43,16 @@ std::string Seconds(int64_t micros) {
   return text;
 }
 
+std::string Megabytes(int64_t bytes) {
+  const int64_t tenths = bytes * 10 / (1 << 20);
+  char text[32];
+  std::snprintf(text, sizeof text, "%s%" PRId64 ".%" PRId64 " MB", tenths < 0 ? "-" : "", std::abs(tenths) / 10,
+                std::abs(tenths) % 10);
+  return text;
+}
+
+std::string Growth(int64_t bytes) { return (bytes < 0 ? "" : "+") + Megabytes(bytes); }
+
 std::string CommandText(uint8_t cmd) {
   char text[8];
   std::snprintf(text, sizeof text, "%02Xh", cmd);
@@ -50,7 +61,7 @@ std::string CommandText(uint8_t cmd) {
 
 std::string FaultsOf(const MemberCall& call) {
   std::string faults;
-  for (const printersim::Request& request : call.requests)
+  for (const RequestSeen& request : call.requests)
     if (request.fault)
       faults += (faults.empty() ? "" : ", ") + std::string(printersim::FaultKindName(*request.fault)) + " on " +
                 CommandText(request.cmd);
@@ -76,7 +87,7 @@ const MemberCall* FirstFailure(const Attempt& attempt) {
 }
 
 uint8_t CommandOf(const MemberCall& call, uint64_t request) {
-  for (const printersim::Request& r : call.requests)
+  for (const RequestSeen& r : call.requests)
     if (r.number == request) return r.cmd;
   return 0;
 }
@@ -103,7 +114,7 @@ PrinterRecord ReadPrinterRecord(printersim::ControlClient& printer) {
 }
 
 Findings Assess(const Settings& settings, const std::vector<Attempt>& attempts, const PrinterRecord& printer,
-                const Print& print) {
+                const TillMemory& memory, const Print& print) {
   Findings findings;
   std::map<uint64_t, CallPlace> owners;
   size_t calls = 0;
@@ -126,7 +137,7 @@ Findings Assess(const Settings& settings, const std::vector<Attempt>& attempts, 
         longest = &call;
         longestAttempt = &attempt;
       }
-      for (const printersim::Request& request : call.requests) owners[request.number] = {a, c};
+      for (const RequestSeen& request : call.requests) owners[request.number] = {a, c};
     }
   }
   findings.longestMicros = longest ? longest->micros : 0;
@@ -142,8 +153,8 @@ Findings Assess(const Settings& settings, const std::vector<Attempt>& attempts, 
   // Each journal entry belongs to the call whose request closed it.
   std::vector<std::vector<const JournalEntry*>> closed(attempts.size());
   std::vector<std::string> foreign, failedButClosed, doneButNot;
-  std::map<std::string, int> causes;
-  int annulled = 0, cancelNotes = 0, closedByPrinter = 0;
+  std::map<std::string, int> causes, rungUpAgain;
+  int registeredTwice = 0, annulled = 0, cancelNotes = 0, closedByPrinter = 0;
   for (const JournalEntry& entry : printer.journal) {
     const auto owner = owners.find(entry.request);
     if (owner == owners.end()) continue;  // before the run
@@ -155,8 +166,15 @@ Findings Assess(const Settings& settings, const std::vector<Attempt>& attempts, 
       if (attempt.done) continue;
       const MemberCall* failure = FirstFailure(attempt);
       const std::string cause = failure ? Outcome(*failure) + " (" + FaultsOf(*failure) + ")" : "no member failed";
-      ++causes[(failure ? failure->member + ", " + FaultsOf(*failure) : cause) +
-               (call.recovery ? ", closed by " + call.member : "")];
+      const std::string memberAndFault = failure ? failure->member + ", " + FaultsOf(*failure) : cause;
+      ++causes[memberAndFault + (call.recovery ? ", closed by " + call.member : "")];
+      // Registered, and the till's next ringing up registers it once more.
+      const size_t next = owner->second.attempt + 1;
+      if (attempt.kind != DocumentKind::NonFiscal && next < attempts.size() &&
+          attempts[next].document == attempt.document) {
+        ++registeredTwice;
+        ++rungUpAgain[memberAndFault];
+      }
       failedButClosed.push_back("  " + Describe(attempt) + ": closed by " + call.member + " at " +
                                 CommandText(CommandOf(call, entry.request)) + "; failed " + cause);
     } else if (entry.kind == "annulled" && call.recovery) {
@@ -170,6 +188,8 @@ Findings Assess(const Settings& settings, const std::vector<Attempt>& attempts, 
   }
   findings.foreignClosures = static_cast<int>(foreign.size());
   findings.closedButFailed = static_cast<int>(failedButClosed.size());
+  const int64_t recordGrowth = memory.end.record - memory.first.record;
+  findings.workingSetGrowth = memory.end.workingSet - memory.first.workingSet - recordGrowth;
 
   std::map<std::string, Sums> told;
   for (size_t a = 0; a < attempts.size(); ++a) {
@@ -243,6 +263,14 @@ Findings Assess(const Settings& settings, const std::vector<Attempt>& attempts, 
   print(Line("registers equal the closed documents", std::string(findings.registersAgree ? "yes" : "NO") + " (" +
                                                           registers + ")"));
   print(Line("registers beyond what the till was told", beyond));
+  print(Line("registered but reported failed, rung up again",
+             std::to_string(registeredTwice) + (registeredTwice ? ", by member and fault:" : "")));
+  for (const auto& [cause, count] : rungUpAgain) print("  " + std::to_string(count) + " x " + cause);
+  print(Line("the till's working set",
+             Megabytes(memory.first.workingSet) + " after " + std::to_string(memory.documents) + " documents, " +
+                 Megabytes(memory.end.workingSet) + " at the end; the soak's record " + Growth(recordGrowth) +
+                 ", the rest " + Growth(findings.workingSetGrowth) + " (at most " +
+                 Growth(kWorkingSetGrowthAllowed) + ")"));
   print(Line("verdict", findings.Passed() ? "PASS" : "FAIL"));
   return findings;
 }

@@ -13,6 +13,8 @@
 namespace faultsoak {
 
 inline constexpr int64_t kLongestCallAllowedMicros = 65'000'000;
+inline constexpr int64_t kWorkingSetGrowthAllowed = 10 << 20;
+inline constexpr int kSettlingDocuments = 10;
 
 struct Settings {
   uint64_t seed = 1;
@@ -36,6 +38,18 @@ struct PrinterRecord {
 };
 PrinterRecord ReadPrinterRecord(printersim::ControlClient& printer);
 
+// The till process's memory in bytes: once the first documents have warmed
+// it up, and at the end.
+struct MemoryReading {
+  int64_t workingSet = 0;  // the whole process, Lumero.dll included
+  int64_t record = 0;      // of which the soak's own record of the calls
+};
+struct TillMemory {
+  int documents = 0;  // rung up before `first`
+  MemoryReading first;
+  MemoryReading end;
+};
+
 struct Findings {
   int doneNotClosed = 0;    // reported done, yet the printer closed no such document
   int wrongSums = 0;        // reported done, closed with another sum or more than once
@@ -43,15 +57,17 @@ struct Findings {
   int comFailures = 0;      // a member call that failed as a COM call
   int closedButFailed = 0;  // the printer closed it, the till was told it failed
   int64_t longestMicros = 0;
+  int64_t workingSetGrowth = 0;  // bytes, from TillMemory::first to its end, the record's growth left out
   bool registersAgree = false;  // the day's registers equal the closed documents
   bool Passed() const {
     return doneNotClosed == 0 && wrongSums == 0 && foreignClosures == 0 && comFailures == 0 &&
-           longestMicros <= kLongestCallAllowedMicros && registersAgree;
+           longestMicros <= kLongestCallAllowedMicros && workingSetGrowth <= kWorkingSetGrowthAllowed &&
+           registersAgree;
   }
 };
 
 using Print = std::function<void(const std::string& line)>;
 Findings Assess(const Settings& settings, const std::vector<Attempt>& attempts, const PrinterRecord& printer,
-                const Print& print);
+                const TillMemory& memory, const Print& print);
 
 }  // namespace faultsoak

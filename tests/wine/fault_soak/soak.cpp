@@ -1,5 +1,9 @@
 #include "soak.h"
 
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
 #include <stdexcept>
 
 #include "../opos_client/runner.h"
@@ -22,6 +26,13 @@ void Steps(oposclient::Runner& runner, std::vector<std::string>& lines, const ch
   throw std::runtime_error(std::string("the till could not set up or close:") + text);
 }
 
+MemoryReading ReadMemory(const std::vector<Attempt>& record) {
+  PROCESS_MEMORY_COUNTERS counters{};
+  if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+    throw std::runtime_error("the till's working set cannot be read");
+  return {.workingSet = static_cast<int64_t>(counters.WorkingSetSize), .record = RecordBytes(record)};
+}
+
 }  // namespace
 
 Findings RunSoak(const Settings& settings, printersim::ControlClient& printer, const Print& report,
@@ -40,14 +51,17 @@ Findings RunSoak(const Settings& settings, printersim::ControlClient& printer, c
   printer.ClearRequests();
   Expect(printer, faultRate);
   std::vector<Attempt> attempts;
+  TillMemory memory{.documents = std::min(settings.documents, kSettlingDocuments), .first = ReadMemory({})};
   {
     Till till(runner.Object(), printer);
     DocumentSource documents(settings.seed);
     for (int i = 0; i < settings.documents; ++i) {
       till.RingUp(documents.Next(), i, settings.maxAttempts);
+      if (i + 1 == memory.documents) memory.first = ReadMemory(till.Attempts());
       if ((i + 1) % 25 == 0)
         progress(std::to_string(i + 1) + " documents, " + std::to_string(till.Attempts().size()) + " ringings up");
     }
+    memory.end = ReadMemory(till.Attempts());
     attempts = till.Attempts();
   }
   Expect(printer, "faultrate 0 0");
@@ -57,7 +71,7 @@ Findings RunSoak(const Settings& settings, printersim::ControlClient& printer, c
         "put DeviceEnabled false\n"
         "call ReleaseDevice\n"
         "close\n");
-  return Assess(settings, attempts, record, report);
+  return Assess(settings, attempts, record, memory, report);
 }
 
 }  // namespace faultsoak

@@ -21,6 +21,10 @@ using oposclient::CallOutcome;
 constexpr int kResetTries = 5;
 const std::string kVoidReason = reinterpret_cast<const char*>(u8"Помилка касира");
 
+int64_t HeapBytes(const std::string& text) {
+  return text.capacity() > std::string().capacity() ? static_cast<int64_t>(text.capacity()) + 1 : 0;
+}
+
 int32_t LongOf(const CallOutcome& outcome) {
   return outcome.result->vt == VT_I4 ? outcome.result->lVal : -1;
 }
@@ -78,6 +82,17 @@ struct Till::Watchdog {
   std::thread thread;
 };
 
+int64_t RecordBytes(const std::vector<Attempt>& attempts) {
+  int64_t bytes = static_cast<int64_t>(attempts.capacity() * sizeof(Attempt));
+  for (const Attempt& attempt : attempts) {
+    bytes += static_cast<int64_t>(attempt.calls.capacity() * sizeof(MemberCall));
+    for (const MemberCall& call : attempt.calls)
+      bytes += static_cast<int64_t>(call.requests.capacity() * sizeof(RequestSeen)) + HeapBytes(call.member) +
+               HeapBytes(call.errorString) + HeapBytes(call.comFailure);
+  }
+  return bytes;
+}
+
 Till::Till(IDispatch* object, printersim::ControlClient& printer, int hangSeconds)
     : object_(object), printer_(printer), watchdog_(std::make_unique<Watchdog>(hangSeconds)) {}
 
@@ -130,7 +145,8 @@ MemberCall Till::Perform(const oposclient::Step& step, bool recovery) {
     if (SUCCEEDED(text.hr) && text.result->vt == VT_BSTR && text.result->bstrVal)
       call.errorString = oposclient::WideToUtf8(text.result->bstrVal);
   }
-  call.requests = printer_.Requests();
+  for (const printersim::Request& request : printer_.Requests())
+    call.requests.push_back({.number = request.number, .cmd = request.cmd, .fault = request.fault});
   printer_.ClearRequests();
   return call;
 }

@@ -5,6 +5,7 @@
 // keeps the requests the printer saw during it, with the faults they met.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,14 @@
 
 namespace faultsoak {
 
+// A request the printer saw, without its bytes: thousands of calls must not
+// grow the till's memory, which the soak measures.
+struct RequestSeen {
+  uint64_t number = 0;
+  uint8_t cmd = 0;
+  std::optional<printersim::Fault::Kind> fault;
+};
+
 struct MemberCall {
   std::string member;
   bool recovery = false;
@@ -23,7 +32,7 @@ struct MemberCall {
   std::string errorString;  // UTF-8, after a result other than 0
   std::string comFailure;   // when the call itself failed: a member must never let that happen
   int64_t micros = 0;
-  std::vector<printersim::Request> requests;
+  std::vector<RequestSeen> requests;
 };
 
 struct Attempt {
@@ -34,6 +43,10 @@ struct Attempt {
   bool done = false;  // every member answered 0
   std::vector<MemberCall> calls;
 };
+
+// The heap bytes the attempts hold, the allocator's overhead left out: the
+// soak's own share of the till's memory.
+int64_t RecordBytes(const std::vector<Attempt>& attempts);
 
 class Till {
  public:
