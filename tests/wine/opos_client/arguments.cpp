@@ -125,11 +125,13 @@ VARIANT TypedArguments::Typed(VARTYPE type, const Argument& argument, size_t ind
     case VT_BSTR:
       value.bstrVal = NewText(text);
       break;
-    case VT_DISPATCH:
-      if (text != "control" && text != "null") throw ArgumentError("a dispatch is control or null");
-      value.pdispVal = text == "control" ? ControlDispatch() : nullptr;
+    case VT_DISPATCH: {
+      const std::optional<bool> control = ParseDispatch(text);
+      if (!control) throw ArgumentError("a dispatch is control or null");
+      value.pdispVal = *control ? ControlDispatch() : nullptr;
       if (value.pdispVal) value.pdispVal->AddRef();
       break;
+    }
     case VT_BYREF | VT_I4:
       longs_[index] = Need(ParseLong(text), argument, index, "a long");
       value.plVal = &longs_[index];

@@ -117,6 +117,12 @@ std::optional<bool> ParseBool(const std::string& text) {
   return std::nullopt;
 }
 
+std::optional<bool> ParseDispatch(const std::string& text) {
+  if (text == "control") return true;
+  if (text == "null") return false;
+  return std::nullopt;
+}
+
 std::optional<int64_t> ParseCurrency(const std::string& text) {
   const bool negative = !text.empty() && text[0] == '-';
   // The magnitude of INT64_MIN is one more than that of INT64_MAX.

@@ -48,6 +48,8 @@ std::vector<Step> ParseScenario(const std::string& text);
 // Exact readings of an argument; nullopt when it is not one.
 std::optional<int32_t> ParseLong(const std::string& text);
 std::optional<bool> ParseBool(const std::string& text);
+// A dispatch: true for the control's own ("control"), false for none ("null").
+std::optional<bool> ParseDispatch(const std::string& text);
 // A CURRENCY in ten-thousandths: at most four decimals, no rounding.
 std::optional<int64_t> ParseCurrency(const std::string& text);
 

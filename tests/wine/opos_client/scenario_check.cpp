@@ -49,7 +49,7 @@ const char* Mismatch(ArgumentKind kind, const std::string& text) {
     case ArgumentKind::Text:
       return IsUtf8(text) ? nullptr : "UTF-8 text";
     case ArgumentKind::Dispatch:
-      return text == "control" || text == "null" ? nullptr : "control or null";
+      return ParseDispatch(text) ? nullptr : "control or null";
   }
   return nullptr;
 }
