@@ -66,7 +66,9 @@ void Enable() {
   if (s.FReplyFailures > 0) return;
 
   DeviceCall(devicelink::FpDiagnosticInfo2);
-  if (LastReplyTimedOut()) {
+  // The width, the firmware and the day come only from a reply that arrived
+  // whole: a NAK or a garbled frame ends the enable as silence does.
+  if (!LastReplyAnswered()) {
     WriteTraceLog("GetDeviceInfo, информация об устройстве - таймаут");
     Report(ResultNoHardware, "Устройство не отвечает!");
     return;

@@ -93,13 +93,18 @@ TEST_F(LifecycleTest, SilentPrinterGives107AndTheNextEnableStillGetsThePort) {
   EXPECT_EQ(State().FResultCode, 0);
 }
 
-TEST_F(LifecycleTest, SilenceAtTheDeviceInformationIsNoAnswer) {
-  ASSERT_EQ(service::OpenService(), 0);
-  sim_.InjectFault(0x80, Fault::Silence());
-  service::SetDeviceEnabled(true);
-  EXPECT_EQ(State().FResultCode, 107);
-  EXPECT_EQ(State().FErrorString, "Устройство не отвечает!");
-  EXPECT_FALSE(State().FDeviceEnabled);
+// Only a whole reply tells the width, the firmware and the day.
+TEST_F(LifecycleTest, DeviceInformationThatDidNotArriveWholeIsNoAnswer) {
+  for (const Fault& fault : {Fault::Silence(), Fault::Nak(), Fault::BadChecksum()}) {
+    Reset();
+    ASSERT_EQ(service::OpenService(), 0);
+    sim_.InjectFault(0x80, fault);
+    service::SetDeviceEnabled(true);
+    EXPECT_EQ(State().FResultCode, 107);
+    EXPECT_EQ(State().FErrorString, "Устройство не отвечает!");
+    EXPECT_FALSE(State().FDeviceEnabled);
+    EXPECT_TRUE(devicelink::IsLinkPortOpen());
+  }
 }
 
 TEST_F(LifecycleTest, DeviceErrorsStopAtTheSerialNumberButNotAtTheDeviceInformation) {
