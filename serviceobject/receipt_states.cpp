@@ -22,11 +22,13 @@ constexpr int32_t CloseFiscal = 1;
 
 constexpr const char* TextNoItemList = "Отчет по артикулам не был открыт";
 
-// Type 4: the device must answer a status poll and give its serial number
-// before a sales receipt opens.
+// Type 4: the device must give its serial number before a sales receipt
+// opens. The status poll before it is checked, but a lost poll reply alone
+// does not refuse the receipt.
 void OpenSalesReceipt() {
   TServiceState& s = ServiceState();
-  if (!DeviceCall(devicelink::FpDiagnosticInfo) || !DeviceCall(devicelink::FpReadSerialNumber)) {
+  DeviceCall(devicelink::FpDiagnosticInfo);
+  if (!DeviceCall(devicelink::FpReadSerialNumber)) {
     Report(ResultIllegal, TextWrongReceiptType);
     return;
   }

@@ -27,6 +27,7 @@ struct StateRow {
   int32_t result, to;
   uint8_t duplicate;
   Wire wire;
+  std::vector<std::pair<int, Fault>> faults{};  // each meets one request
 };
 void PrintTo(const StateRow& row, std::ostream* out) { *out << row.name; }
 
@@ -38,6 +39,8 @@ const StateRow StateRows[] = {
     {"BeginGeneric", 1, 3, {}, Begin, 0, 2, 0, {"60 ", "80 "}},
     {"BeginSales", 1, 4, {}, Begin, 0, 2, 0, {"80 ", "42 ", "63 0;0;0;", "80 "}},
     {"BeginSalesRefusedStillOpens", 1, 4, {{0x63, Refused}}, Begin, 114, 2, U, {"80 ", "42 ", "63 0;0;0;"}},
+    {"BeginSalesAfterALostPoll", 1, 4, {}, Begin, 0, 2, 0, {"80 ", "42 ", "63 0;0;0;", "80 "},
+     {{0x80, Fault::Silence()}}},
     {"BeginSalesWithoutSerialNumber", 1, 4, {{0x42, Refused}}, Begin, 106, 1, U, {"80 ", "42 "}},
     {"BeginRefund", 1, 7, {}, Begin, 0, 2, 0, {"63 0;0;1;", "80 "}},
     {"BeginRefundRefused", 1, 7, {{0x63, Refused}}, Begin, 114, 1, U, {"63 0;0;1;"}},
@@ -79,6 +82,7 @@ TEST_P(StateTableTest, MovesPrinterStateAsTheDeviceAnswers) {
   InState(row.from, row.type);
   State().FDuplicateReceipt = U;
   Script(row.replies);
+  for (const auto& [cmd, fault] : row.faults) sim_.InjectFault(cmd, fault);
   EXPECT_EQ(row.member(), row.result);
   EXPECT_EQ(State().FPrinterState, row.to);
   EXPECT_EQ(State().FDuplicateReceipt, row.duplicate);
