@@ -5,6 +5,13 @@
 #include "data_text.h"
 
 namespace devicelink {
+namespace {
+
+DataText Command78Data(const char* password, int32_t paymentType, double amount, const char* text) {
+  return DataText(password).Int(paymentType).Amount(amount).Text(text);
+}
+
+}  // namespace
 
 TDeviceReply* FpAddArticle(const char* password, int32_t articleCode, const char* name, int32_t taxGroup,
                            int32_t number, uint8_t flag, const char* text, int32_t& outCode) {
@@ -89,7 +96,11 @@ TDeviceReply* FpCommand74(const char* password, double amount, int32_t& outCode)
 TDeviceReply* FpCommand78(const char* password, int32_t paymentType, double amount, const char* text,
                           int32_t& outCode) {
   if (paymentType < 1 || paymentType > 9) return RefuseCommand(OutCodeBadValue, outCode);
-  return SendDataText(0x78, DataText(password).Int(paymentType).Amount(amount).Text(text), outCode);
+  return SendDataText(0x78, Command78Data(password, paymentType, amount, text), outCode);
+}
+
+int32_t Command78DataRefusal(const char* password, int32_t paymentType, double amount, const char* text) {
+  return Command78Data(password, paymentType, amount, text).Refusal();
 }
 
 }  // namespace devicelink

@@ -19,7 +19,7 @@ class PaymentTest : public ReceiptTest {
 // sends no payment and leaves the state.
 TEST_F(PaymentTest, TotalDescriptionMatrix) {
   const std::tuple<uint8_t, const char*, const char*> cases[] = {
-      {1, "0;Card", "67 0;1.00;"}, {1, "3;Visa;1234", "78 3;1.00;Visa;1234;"}, {1, "3;", "78 3;1.00;;"},
+      {1, "0;Card", "67 0;1.00;"}, {1, "3;Visa;1234", "78 3;1.00;Visa,1234;"}, {1, "3;", "78 3;1.00;;"},
       {1, "3", nullptr},           {1, "Cash", nullptr},                       {1, "12;x", nullptr},
       {1, ";x", nullptr},          {0, "3", "67 3;1.00;"},                     {0, "3;Visa", "67 3;1.00;"},
       {0, "Cash", "67 0;1.00;"},   {0, "Карта", "67 0;1.00;"},                 {0, "", nullptr}};
@@ -38,7 +38,7 @@ TEST_F(PaymentTest, TotalDescriptionMatrix) {
 
 // The total is printed unless the device is already paying; TotalSum never
 // travels; a refund pays a negated amount; a payment text too long for a
-// frame goes nowhere.
+// frame is refused before anything goes out, the PreLine kept.
 TEST_F(PaymentTest, TotalFollowsTheDeviceStage) {
   const std::tuple<uint8_t, int32_t, Wire> cases[] = {
       {0, 4, {"80 ", "6D 1;", "61 pre;", "67 0;5.00;", "61 post;"}},
@@ -55,9 +55,11 @@ TEST_F(PaymentTest, TotalFollowsTheDeviceStage) {
   InState(2, 1);
   Expect(service::PrintRecTotal(-1, -1, ""), {}, "cash-in receipt");
   InState(2);
-  service::PrintRecTotal(0, 0, "3;" + std::string(300, 't'));
+  State().FPreLine = "pre";
+  service::PrintRecTotal(0, 0, "3;" + std::string(205, 't'));
   ExpectResult(114, 221, "Синтаксическая ошибка в команде");
-  Expect(114, {"80 "}, "payment text");
+  Expect(114, {}, "payment text");
+  EXPECT_EQ(State().FPreLine, "pre");
 }
 
 // Two pieces of 34 characters, then the rest in one; a rest too long for a
