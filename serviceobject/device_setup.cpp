@@ -1,6 +1,5 @@
 // The device's clock, receipt header and trailer lines, and the till and
 // operator numbers.
-#include <algorithm>
 #include <string>
 
 #include "devicelink/commands.h"
@@ -10,6 +9,7 @@
 #include "serviceobject/results.h"
 #include "serviceobject/service.h"
 #include "serviceobject/service_state.h"
+#include "serviceobject/text_cleaning.h"
 
 namespace service {
 namespace {
@@ -28,17 +28,16 @@ constexpr LineKind Header{10, 0, "Много символов в заголов�
 constexpr LineKind Trailer{4, 10, "Много символов в строке рекламного текста",
                            "Неверный номер строки (разрешены 1,2,3,4)"};
 
-bool IsDigits(const std::string& text, size_t count) {
-  return text.size() == count && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
+bool IsDigits(const std::string& text, size_t count) { return text.size() == count && AllDigits(text); }
 
-int32_t ProgramLine(const LineKind& kind, int32_t lineNumber, const std::string& text, bool doubleWidth) {
+int32_t ProgramLine(const LineKind& kind, int32_t lineNumber, std::string text, bool doubleWidth) {
   if (!RequireOpenAndEnabled()) return ResultDisabled;
   if (ServiceState().FPrinterState != StateMonitor)
     return Report(ResultExtended, ExtendedWrongState, TextWrongPrinterState);
   if (text.size() > MaxLineText) return Report(ResultExtended, ExtendedBadText, kind.tooLong);
   if (lineNumber < 1 || lineNumber > kind.lines) return Report(ResultExtended, ExtendedBadText, kind.badNumber);
   ReportSuccess();
+  CleanText(text);
   DeviceCall(devicelink::FpProgramHeaderTrailer, kind.firstDevice + lineNumber - 1, text.c_str(),
              doubleWidth ? 1 : 0);
   return CurrentResult();
@@ -51,7 +50,7 @@ int32_t SetDate(const std::string& date) {
   if (ServiceState().FPrinterState != StateMonitor)
     return Report(ResultExtended, ExtendedWrongState, TextWrongPrinterState);
   // Digits only: a ';' would add a field to the command.
-  if (!IsDigits(date, 12)) return Report(ResultExtended, ExtendedBadDate, "Неверный формат даты/времени");
+  if (!IsDigits(date, 12)) return Report(ResultExtended, ExtendedBadDate, TextBadDate);
   ReportSuccess();
   DeviceCall(devicelink::FpSetDateTime, DeviceDate(date).c_str(), date.substr(8, 4).c_str());
   return CurrentResult();

@@ -1,5 +1,6 @@
 #include "serviceobject/receipt_steps.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "devicelink/commands.h"
@@ -54,6 +55,10 @@ std::string DeviceDate(const std::string& text) {
   std::string date = text.substr(0, 8);
   if (date.size() > 4) date.erase(4, 2);
   return date;
+}
+
+bool AllDigits(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 void TraceIf(const char* line) {

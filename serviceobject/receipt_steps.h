@@ -45,9 +45,15 @@ size_t PrintTextRoom();
 // comment can never fail after the sale or payment it goes with.
 bool RequireCommentsFit();
 
+inline constexpr const char* TextBadDate = "Неверный формат даты/времени";
+
 // The device's DDMMYY from an OPOS ddmmyyyy... text: its first eight
 // characters less the century.
 std::string DeviceDate(const std::string& text);
+
+// Every character a decimal digit: a date or time text that can never add a
+// field to its command.
+bool AllDigits(const std::string& text);
 
 // A trace line that some callers leave out (nullptr).
 void TraceIf(const char* line);

@@ -62,6 +62,14 @@ void Duplicate() {
   if (DeviceCall(devicelink::FpCloseFiscalReceiptEx, 0)) s.FPrinterState = StateMonitor;
 }
 
+// A report by dates sends both dates as fields: digits only, as SetDate
+// takes them.
+bool RequireReportDates(const std::string& first, const std::string& last) {
+  if (AllDigits(first) && AllDigits(last)) return true;
+  Report(ResultExtended, ExtendedBadDate, TextBadDate);
+  return false;
+}
+
 }  // namespace
 
 int32_t PrintXReport() { return DailyReport(ReportX); }
@@ -75,6 +83,7 @@ int32_t PrintReport(int32_t reportType, const std::string& startNum, const std::
   if (reportType < 1 || reportType > 3) return Report(ResultExtended, ExtendedWrongState, "Тип отчета неправильный");
   s.FDuplicateReceipt = 0;
   if (reportType == 2) {
+    if (!RequireReportDates(startNum, endNum)) return CurrentResult();
     ReportSuccess();
     DeviceCall(devicelink::FpFindReportByDate, DeviceDate(startNum).c_str(), DeviceDate(endNum).c_str(), 0);
     return CurrentResult();
@@ -93,6 +102,7 @@ int32_t PrintPeriodicTotalsReport(const std::string& date1, const std::string& d
   if (!RequireOpenAndEnabled()) return ResultDisabled;
   if (s.FPrinterState != StateNonFiscal) return Report(ResultExtended, ExtendedWrongState, TextWrongPrinterState);
   s.FDuplicateReceipt = 0;
+  if (!RequireReportDates(date1, date2)) return CurrentResult();
   ReportSuccess();
   DeviceCall(devicelink::FpFindReportByDate, DeviceDate(date1).c_str(), DeviceDate(date2).c_str(), 1);
   return CurrentResult();
