@@ -146,6 +146,9 @@ int32_t TransmitPacket(int32_t command, const char* data) {
   WritePacketLog(seqText, requestText);
 
   s.ReplyFlag = 0;
+  // A reply cut off inside its checksum or before its ETX leaves the machine
+  // mid-frame; the next reply's SYN bytes must not be read in that state.
+  s.RxState = 0;
   s.FrameErrors = 0;
   s.ReplyData[0] = '\0';
   reply.RawReply[0] = '\0';

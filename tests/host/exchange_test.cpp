@@ -217,6 +217,18 @@ TEST_F(ExchangeTest, EndlessSynEndsAsTimeoutAtTheWaitLimit) {
   sim_.ClearScript();
 }
 
+TEST_F(ExchangeTest, ReplyCutShortLeavesTheNextReplyWhole) {
+  const std::string frame = testframes::ReplyFrame("0000", "ok;", {0x80, 0x80, 0x80, 0x80, 0x80, 0x80}, 0x80);
+  for (size_t cut : {1, 3}) {  // before the ETX; inside the checksum
+    sim_.QueueReply(0x80, Reply{.raw = frame.substr(0, frame.size() - cut)});
+    sim_.QueueReply(0x80, Reply{.raw = "\x16\x16\x16" + frame});
+    EXPECT_EQ(ExecuteCommand(0x80, "730514;")->ErrorMask, MaskTimeout);
+    const TDeviceReply* reply = ExecuteCommand(0x80, "730514;");
+    EXPECT_EQ(reply->ErrorMask, 0u) << cut;
+    EXPECT_STREQ(reply->Fields[0], "ok") << cut;
+  }
+}
+
 TEST_F(ExchangeTest, CommandAfterCloseDoesNoIoAndTimesOutAtOnce) {
   CloseLinkPort();
   sim_.ClearRequests();
