@@ -14,6 +14,9 @@ namespace {
 constexpr uint8_t Soh = 0x01, Etx = 0x03, DataEnd = 0x05;
 constexpr int32_t SilentRoundsBeforeTimeout = 50;
 constexpr size_t ResidentReceivePathBytes = 8192;
+// A frame takes at most a quarter of a second at 9600 baud: a write not done
+// after this never will be, and the exchange ends as a time-out instead.
+constexpr uint32_t WriteTimeoutMillis = 2000;
 
 uint8_t SeqByte(uint8_t counter) { return static_cast<uint8_t>(counter % 95 + 0x20); }
 
@@ -82,7 +85,7 @@ int32_t OpenLinkPort(int32_t portNumber, int32_t baudRate) {
   if (s.PortOpen) CloseLinkPort();
 
   LockInMemory(ReceivePathStart(), ResidentReceivePathBytes);
-  s.PortTimeouts = {0, 0, 100, 0, 0};
+  s.PortTimeouts = {0, 0, 100, 0, WriteTimeoutMillis};
   s.ReplyFlag = 1;
   s.CommHandle = PortOpen(portNumber);
   if (s.CommHandle == InvalidPort) return -1;
