@@ -14,6 +14,9 @@ namespace {
 constexpr uint8_t Soh = 0x01, Etx = 0x03, DataEnd = 0x05;
 constexpr int32_t SilentRoundsBeforeTimeout = 50;
 constexpr size_t ResidentReceivePathBytes = 8192;
+// A frame takes at most a quarter of a second at 9600 baud: a write not done
+// after this never will be, and the exchange ends as a time-out instead.
+constexpr uint32_t WriteTimeoutMillis = 2000;
 
 uint8_t SeqByte(uint8_t counter) { return static_cast<uint8_t>(counter % 95 + 0x20); }
 
@@ -82,7 +85,7 @@ int32_t OpenLinkPort(int32_t portNumber, int32_t baudRate) {
   if (s.PortOpen) CloseLinkPort();
 
   LockInMemory(ReceivePathStart(), ResidentReceivePathBytes);
-  s.PortTimeouts = {0, 0, 100, 0, 0};
+  s.PortTimeouts = {0, 0, 100, 0, WriteTimeoutMillis};
   s.ReplyFlag = 1;
   s.CommHandle = PortOpen(portNumber);
   if (s.CommHandle == InvalidPort) return -1;
@@ -146,6 +149,9 @@ int32_t TransmitPacket(int32_t command, const char* data) {
   WritePacketLog(seqText, requestText);
 
   s.ReplyFlag = 0;
+  // A reply cut off inside its checksum or before its ETX leaves the machine
+  // mid-frame; the next reply's SYN bytes must not be read in that state.
+  s.RxState = 0;
   s.FrameErrors = 0;
   s.ReplyData[0] = '\0';
   reply.RawReply[0] = '\0';

@@ -18,8 +18,8 @@ struct PortTimeoutSettings {
   uint32_t WriteTotalTimeoutConstant;
 };
 
-// The line settings the link changes; every other setting stays as the
-// driver reports it.
+// The line settings the link chooses. Handshake is always off (the printer
+// says "busy" with SYN); every other setting stays as the driver reports it.
 struct PortLineSettings {
   uint32_t BaudRate;
   uint8_t ByteSize;

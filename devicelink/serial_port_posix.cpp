@@ -59,7 +59,8 @@ void PortApplyLineSettings(PortHandle port, const PortLineSettings& line) {
   termios t{};
   if (::tcgetattr(AsFd(port), &t) != 0) return;
   ::cfmakeraw(&t);
-  t.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
+  t.c_iflag &= ~(IXOFF | IXANY);  // cfmakeraw clears IXON only
+  t.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS);
   t.c_cflag |= CS8 | CLOCAL | CREAD;
   ::cfsetispeed(&t, SpeedOf(line.BaudRate));
   ::cfsetospeed(&t, SpeedOf(line.BaudRate));

@@ -28,6 +28,15 @@ void PortApplyLineSettings(PortHandle port, const PortLineSettings& line) {
   dcb.ByteSize = line.ByteSize;
   dcb.Parity = line.Parity;
   dcb.StopBits = line.StopBits;
+  // The driver keeps what another program set: a handshake left on would hold
+  // every write while the printer is off or after a stray XOFF byte.
+  dcb.fOutxCtsFlow = FALSE;
+  dcb.fOutxDsrFlow = FALSE;
+  dcb.fDsrSensitivity = FALSE;
+  dcb.fOutX = FALSE;
+  dcb.fInX = FALSE;
+  dcb.fDtrControl = DTR_CONTROL_ENABLE;
+  dcb.fRtsControl = RTS_CONTROL_ENABLE;
   SetCommState(AsHandle(port), &dcb);
 }
 

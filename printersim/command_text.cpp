@@ -17,6 +17,7 @@ constexpr std::pair<std::string_view, Fault> kFaults[] = {
     {"synforever", Fault::EndlessSyn()}, {"pause", Fault::Pause()},
     {"fields", Fault::ManyFields()},    {"longerr", Fault::LongErrorCode()},
     {"longreply", Fault::LongReply()},  {"paperout", Fault::PaperOut()},
+    {"byteafter", Fault::ByteAfter()},
 };
 
 constexpr bool InKindOrder() {
@@ -184,6 +185,21 @@ std::optional<Reply> ParseReply(const CommandLine& line) {
     if (!ReadBytes(line, "raw", *reply.raw)) return std::nullopt;
   }
   return reply;
+}
+
+std::string FormatFlowControl(const FlowControl& flow) {
+  auto flag = [](bool on) { return on ? "1" : "0"; };
+  return std::string("crtscts=") + flag(flow.crtscts) + " ixon=" + flag(flow.ixon) + " ixoff=" + flag(flow.ixoff);
+}
+
+std::optional<FlowControl> ParseFlowControl(const CommandLine& line) {
+  unsigned flags[3] = {2, 2, 2};  // a flag left out stays 2 and is refused
+  if (!OnlyKeys(line, {"crtscts", "ixon", "ixoff"}) || !ReadNumber(line, "crtscts", flags[0]) ||
+      !ReadNumber(line, "ixon", flags[1]) || !ReadNumber(line, "ixoff", flags[2]))
+    return std::nullopt;
+  for (unsigned flag : flags)
+    if (flag > 1) return std::nullopt;
+  return FlowControl{.crtscts = flags[0] == 1, .ixon = flags[1] == 1, .ixoff = flags[2] == 1};
 }
 
 std::string_view FaultKindName(Fault::Kind kind) { return kFaults[static_cast<std::size_t>(kind)].first; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fault.h"
+#include "flow_control.h"
 #include "reply.h"
 #include "request.h"
 
@@ -33,6 +34,9 @@ std::optional<Use> ParseUse(const CommandLine& line, Use fallback);
 
 std::string FormatReply(const Reply& reply);
 std::optional<Reply> ParseReply(const CommandLine& line);
+
+std::string FormatFlowControl(const FlowControl& flow);  // "crtscts=0 ixon=1 ixoff=0"
+std::optional<FlowControl> ParseFlowControl(const CommandLine& line);
 
 std::string_view FaultKindName(Fault::Kind kind);  // "silence", "nak", ...
 std::optional<Fault::Kind> ParseFaultKind(std::string_view name);

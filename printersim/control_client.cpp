@@ -112,6 +112,14 @@ void ControlClient::ClearScript() { Expect("clear"); }
 
 void ControlClient::SetPasswordCheck(bool on) { Expect(on ? "password on" : "password off"); }
 
+FlowControl ControlClient::HostFlowControl() {
+  const auto flow = ParseFlowControl(SplitCommandLine(Expect("flow")[0]));
+  if (!flow) throw std::runtime_error("printersim control: unreadable flow control");
+  return *flow;
+}
+
+void ControlClient::SetHostFlowControl(const FlowControl& flow) { Expect("flow " + FormatFlowControl(flow)); }
+
 std::vector<Request> ControlClient::Requests() { return RequestList("log"); }
 
 std::vector<Request> ControlClient::FaultedRequests() { return RequestList("faults"); }

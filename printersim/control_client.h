@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fault.h"
+#include "flow_control.h"
 #include "reply.h"
 #include "request.h"
 
@@ -29,6 +30,8 @@ class ControlClient {
   void InjectFault(int cmd, const Fault& fault, Use use = Use::Once);
   void ClearScript();
   void SetPasswordCheck(bool on);
+  FlowControl HostFlowControl();
+  void SetHostFlowControl(const FlowControl& flow);
 
   std::vector<Request> Requests();
   void ClearRequests();

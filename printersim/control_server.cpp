@@ -5,7 +5,7 @@
 //   queue CMD [use=once|always] [reply keys as for set]
 //   fault CMD KIND [use=once|always] [count=N] [ms=N] [at=N] [byte=HH] [tail=N]
 //       KIND: silence lostreply nak badsum earlyetx badetx syn synforever pause fields
-//             longerr longreply paperout
+//             longerr longreply paperout byteafter
 //   faultrate SEED N KIND...   one request in N meets one of the KINDs (with their
 //                      default parameters), drawn from SEED; N 0: none
 //   clear              drop all replies and faults, random ones too
@@ -20,6 +20,9 @@
 //   wait N MS          OK n, or ERR timeout n
 //   counters           OK rx=N tx=N
 //   resetcounters
+//   flow [crtscts=0|1 ixon=0|1 ixoff=0|1]
+//                      OK crtscts=0|1 ixon=0|1 ixoff=0|1: the handshake of the
+//                         host's end of the line, after setting it if asked
 //   password on|off
 //   model on|off       the fiscal model answers requests without a scripted reply
 //   paper T            a new, empty paper roll in file T
@@ -43,6 +46,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <system_error>
 #include <utility>
 
 namespace printersim {
@@ -191,6 +195,16 @@ std::vector<std::string> ControlServer::Execute(std::string_view text) {
     if (!width || *width > 255) return {"ERR usage: linewidth N"};
     simulator_.SetLineWidth(static_cast<unsigned>(*width));
     return {"OK"};
+  }
+  if (verb == "flow" && arity == 1) {
+    const auto flow = ParseFlowControl(line);
+    if (!line.params.empty() && !flow) return {"ERR usage: flow [crtscts=0|1 ixon=0|1 ixoff=0|1]"};
+    try {
+      if (!line.params.empty()) simulator_.SetHostFlowControl(*flow);
+      return {"OK " + FormatFlowControl(simulator_.HostFlowControl())};
+    } catch (const std::system_error& e) {
+      return {std::string("ERR ") + e.what()};
+    }
   }
   if (arity != 1) return {"ERR unknown command: " + verb};
   if (verb == "log" || verb == "faults") {

@@ -23,6 +23,7 @@ struct Fault {
     LongErrorCode,  // error code of `count` characters
     LongReply,      // `count` data bytes, then `tail` bytes after the ETX
     PaperOut,       // carried out; the reply's S1 says the receipt paper ran out
+    ByteAfter,      // the reply, then `byte` (by default XOFF)
   };
 
   Kind kind = Kind::Silence;
@@ -41,6 +42,7 @@ struct Fault {
   static constexpr Fault Silence() { return {.kind = Kind::Silence}; }
   static constexpr Fault LostReply() { return {.kind = Kind::LostReply}; }
   static constexpr Fault PaperOut() { return {.kind = Kind::PaperOut}; }
+  static constexpr Fault ByteAfter(uint8_t byte = 0x13) { return {.kind = Kind::ByteAfter, .byte = byte}; }
   static constexpr Fault Nak() { return {.kind = Kind::Nak}; }
   static constexpr Fault BadChecksum() { return {.kind = Kind::BadChecksum}; }
   static constexpr Fault EarlyEtx(std::size_t at = 0) { return {.kind = Kind::EarlyEtx, .at = at}; }

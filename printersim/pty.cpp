@@ -28,6 +28,23 @@ Pty::Pty() : master_(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC)) {
   if (flags < 0 || ::fcntl(master_.Get(), F_SETFL, flags | O_NONBLOCK) != 0) ThrowErrno("fcntl");
 }
 
+FlowControl Pty::SlaveFlowControl() const {
+  termios tio{};
+  if (::tcgetattr(slave_.Get(), &tio) != 0) ThrowErrno("tcgetattr");
+  return {.crtscts = (tio.c_cflag & CRTSCTS) != 0, .ixon = (tio.c_iflag & IXON) != 0,
+          .ixoff = (tio.c_iflag & IXOFF) != 0};
+}
+
+void Pty::SetSlaveFlowControl(const FlowControl& flow) {
+  termios tio{};
+  if (::tcgetattr(slave_.Get(), &tio) != 0) ThrowErrno("tcgetattr");
+  auto setFlag = [](tcflag_t& flags, tcflag_t flag, bool on) { flags = on ? flags | flag : flags & ~flag; };
+  setFlag(tio.c_cflag, CRTSCTS, flow.crtscts);
+  setFlag(tio.c_iflag, IXON, flow.ixon);
+  setFlag(tio.c_iflag, IXOFF, flow.ixoff);
+  if (::tcsetattr(slave_.Get(), TCSANOW, &tio) != 0) ThrowErrno("tcsetattr");
+}
+
 void ReplaceSymlink(const std::string& target, const std::string& link) {
   const std::string temp = link + ".tmp" + std::to_string(::getpid());
   ::unlink(temp.c_str());

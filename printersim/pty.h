@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flow_control.h"
 #include "posix_io.h"
 
 #include <string>
@@ -13,6 +14,9 @@ class Pty {
   Pty();  // throws std::system_error
   int Master() const { return master_.Get(); }  // non-blocking
   const std::string& SlavePath() const { return slavePath_; }
+  // The slave's termios is the host's too: whoever opens the slave sees it.
+  FlowControl SlaveFlowControl() const;            // throws std::system_error
+  void SetSlaveFlowControl(const FlowControl& flow);  // throws std::system_error
 
  private:
   Fd master_;

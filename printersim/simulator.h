@@ -50,6 +50,9 @@ class Simulator {
   // Drops every reply and fault, stops the random ones, and ends an endless SYN train.
   void ClearScript();
   void SetPasswordCheck(bool on) { checkPassword_ = on; }
+  // The handshake the host's end of the line is set to.
+  FlowControl HostFlowControl() const { return pty_.SlaveFlowControl(); }
+  void SetHostFlowControl(const FlowControl& flow) { pty_.SetSlaveFlowControl(flow); }
 
   // The fiscal model answers requests that have no scripted reply; it is off
   // at first, so that a test scripts every reply it relies on. A fault still

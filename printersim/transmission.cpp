@@ -101,6 +101,10 @@ Transmission Plan(uint8_t seq, uint8_t cmd, Reply reply, const std::optional<Fau
       for (std::size_t i = 0; i < fault->tail; ++i) frame += static_cast<char>('0' + i % 10);
       plan.steps.push_back({{}, std::move(frame)});
       break;
+    case Kind::ByteAfter:
+      frame += static_cast<char>(fault->byte);
+      plan.steps.push_back({{}, std::move(frame)});
+      break;
     case Kind::ManyFields:
     case Kind::LongErrorCode:
     case Kind::PaperOut:

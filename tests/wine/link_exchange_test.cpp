@@ -86,4 +86,24 @@ TEST_F(WinLinkTest, SynKeepsTheWaitAliveBeyondFiveSeconds) {
   EXPECT_STREQ(reply->Fields[0], "ok");
 }
 
+// Wine's port is a pty: its termios is what the driver kept from before.
+TEST_F(WinLinkTest, OpeningSwitchesHandshakeOffAndAStoppedLineCannotHoldARequest) {
+  CloseLinkPort();
+  sim_->SetHostFlowControl({.crtscts = true, .ixon = true, .ixoff = true});
+  ASSERT_GT(OpenLinkPort(SimSession::ComPort(), 115200), 0);
+  EXPECT_EQ(sim_->HostFlowControl(), printersim::FlowControl{});
+  sim_->InjectFault(0x80, Fault::ByteAfter(0x13));
+  EXPECT_EQ(ExecuteCommand(0x80, "730514;")->ErrorMask, 0u);
+  EXPECT_EQ(ExecuteCommand(0x80, "730514;")->ErrorMask, 0u);  // the XOFF was only a stray byte
+
+  // Output stopped after opening: the write gives up and the exchange times out.
+  sim_->SetHostFlowControl({.ixon = true});
+  sim_->InjectFault(0x80, Fault::ByteAfter(0x13));
+  EXPECT_EQ(ExecuteCommand(0x80, "730514;")->ErrorMask, 0u);
+  const auto start = Clock::now();
+  EXPECT_EQ(ExecuteCommand(0x80, "730514;")->ErrorMask, MaskTimeout);
+  EXPECT_LT(MillisSince(start), 9000);
+  sim_->SetHostFlowControl({});
+}
+
 }  // namespace
