@@ -66,9 +66,10 @@ void MarkRequestTooLong(int32_t command) {
   reply.RawReply[0] = '\0';
 }
 
-void WaitForReply(uint64_t start) {
+void WaitForReply(uint32_t start) {
   TLinkState& s = LinkState();
-  auto withinLimit = [start] { return LinkMillis() - start < MaxReplyWaitMillis; };
+  // A 32-bit difference stays right across the tick count's wrap.
+  auto withinLimit = [start] { return static_cast<uint32_t>(LinkMillis() - start) < MaxReplyWaitMillis; };
   s.WaitRounds = 0;
   while (s.WaitRounds < SilentRoundsBeforeTimeout) {
     while (s.FrameDone == 0 && withinLimit() && ReadPortByte() == 1) {

@@ -25,6 +25,6 @@ int32_t TransmitPacket(int32_t command, const char* data);
 // Longest time one reply may be waited for while the printer keeps
 // signalling busy: a long report or a paper change stays well within it,
 // and silence ends the wait much earlier.
-inline constexpr uint64_t MaxReplyWaitMillis = 30 * 60 * 1000;
+inline constexpr uint32_t MaxReplyWaitMillis = 30 * 60 * 1000;
 
 }  // namespace devicelink

@@ -13,6 +13,6 @@ void SetLinkClocks(LocalTimeSource localTime, MillisecondSource monotonic) {
 
 LocalTimeStamp LinkLocalTime() { return gLocalTime ? gLocalTime() : PlatformLocalTime(); }
 
-uint64_t LinkMillis() { return gMillis ? gMillis() : PlatformMillis(); }
+uint32_t LinkMillis() { return gMillis ? gMillis() : PlatformMillis(); }
 
 }  // namespace devicelink

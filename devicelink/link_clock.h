@@ -8,16 +8,18 @@ struct LocalTimeStamp {
 };
 
 using LocalTimeSource = LocalTimeStamp (*)();
-using MillisecondSource = uint64_t (*)();
+// A 32-bit millisecond count that wraps after 49.7 days: take only
+// differences of its values, in 32-bit unsigned arithmetic.
+using MillisecondSource = uint32_t (*)();
 
 // Replaces the platform clocks (tests); nullptr restores the platform's.
 void SetLinkClocks(LocalTimeSource localTime, MillisecondSource monotonic);
 
 LocalTimeStamp LinkLocalTime();
-uint64_t LinkMillis();
+uint32_t LinkMillis();
 
 // Platform backends.
 LocalTimeStamp PlatformLocalTime();
-uint64_t PlatformMillis();
+uint32_t PlatformMillis();
 
 }  // namespace devicelink

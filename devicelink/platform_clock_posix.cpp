@@ -11,10 +11,11 @@ LocalTimeStamp PlatformLocalTime() {
   return {t.tm_mday, t.tm_mon + 1, t.tm_year + 1900, t.tm_hour, t.tm_min, t.tm_sec};
 }
 
-uint64_t PlatformMillis() {
+uint32_t PlatformMillis() {
   timespec ts{};
   clock_gettime(CLOCK_MONOTONIC, &ts);
-  return static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+  const uint64_t millis = static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
+  return static_cast<uint32_t>(millis);  // wraps as the Windows tick count does
 }
 
 }  // namespace devicelink

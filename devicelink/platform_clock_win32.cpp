@@ -10,6 +10,7 @@ LocalTimeStamp PlatformLocalTime() {
   return {t.wDay, t.wMonth, t.wYear, t.wHour, t.wMinute, t.wSecond};
 }
 
-uint64_t PlatformMillis() { return GetTickCount64(); }
+// GetTickCount: XP has no 64-bit count.
+uint32_t PlatformMillis() { return GetTickCount(); }
 
 }  // namespace devicelink

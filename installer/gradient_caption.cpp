@@ -48,7 +48,7 @@ void PaintGradientCaption(HWND window, bool active) {
   }
 
   NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
+  metrics.cbSize = sizeof metrics;  // XP's size (WINVER 0x0501): XP refuses Vista's larger one
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
   const HFONT font = CreateFontIndirectW(&metrics.lfSmCaptionFont);
   const HGDIOBJ oldFont = SelectObject(dc, font);

@@ -30,8 +30,20 @@ bool DirectoryExists(const std::wstring& folder) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// CopyFileW refuses to overwrite a read-only or hidden file and gives the
+// copy the source's attributes: a kit from a CD would make every later
+// install into the folder fail.
+void ClearAttributes(const std::wstring& path, DWORD cleared) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & cleared) == 0) return;
+  const DWORD kept = attributes & ~cleared;
+  SetFileAttributesW(path.c_str(), kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL);
+}
+
 void Copy(const std::wstring& from, const std::wstring& to, const wchar_t* failure) {
+  ClearAttributes(to, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
   if (!CopyFileW(from.c_str(), to.c_str(), FALSE)) throw EInstallError(failure);
+  ClearAttributes(to, FILE_ATTRIBUTE_READONLY);
 }
 
 // The library stays loaded until the program ends.

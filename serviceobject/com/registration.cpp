@@ -1,6 +1,8 @@
 // DllRegisterServer and DllUnregisterServer.
 #include "serviceobject/com/registration.h"
 
+#include <shlwapi.h>
+
 #include <cwchar>
 #include <cwctype>
 #include <iterator>
@@ -135,8 +137,9 @@ STDAPI DllUnregisterServer() {
   using namespace lumero::com;
   try {
     const std::wstring clsid_key = L"CLSID\\" + GuidText(CLSID_MR62Retail);
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, clsid_key.c_str());
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, kProgId);
+    // SHDeleteKeyW rather than RegDeleteTreeW, which XP lacks.
+    SHDeleteKeyW(HKEY_CLASSES_ROOT, clsid_key.c_str());
+    SHDeleteKeyW(HKEY_CLASSES_ROOT, kProgId);
   } catch (...) {
   }
   return S_OK;

@@ -203,26 +203,29 @@ TEST_F(ExchangeTest, SynKeepsTheWaitAliveBeyondFiveSeconds) {
   EXPECT_EQ(std::string(reply->RawReply).find('\x16'), std::string::npos);
 }
 
-// Link time a thousand times faster than the wall clock: a minute in 60 ms.
+// Link time a thousand times faster than the wall clock (a minute in 60 ms),
+// counted from a chosen tick count.
 Clock::time_point gClockStart;
-uint64_t FastClock() { return static_cast<uint64_t>(MillisSince(gClockStart)) * 1000; }
+uint32_t gClockTick = 0;
+uint32_t FastClock() { return gClockTick + static_cast<uint32_t>(MillisSince(gClockStart) * 1000); }
 
 TEST_F(ExchangeTest, BusyPrinterIsWaitedForUpToTheWaitLimit) {
   const struct {
     Fault fault;
-    uint32_t mask;
-    uint64_t waitedAtLeast;
+    uint32_t mask, startTick, waitedAtLeast;
   } rows[] = {
-      {Fault::SynTrain(5, 100ms), 0, 5 * 60 * 1000},  // busy for minutes, then the reply
-      {Fault::EndlessSyn(5ms), MaskTimeout, 30 * 60 * 1000},  // long enough for any report
+      {Fault::SynTrain(5, 100ms), 0, 0, 5 * 60 * 1000},  // busy for minutes, then the reply
+      {Fault::EndlessSyn(5ms), MaskTimeout, 0, 30 * 60 * 1000},  // long enough for any report
+      {Fault::EndlessSyn(5ms), MaskTimeout, 0xFFFFFFFFu - 10000u, 30 * 60 * 1000},  // across the wrap
   };
   sim_.SetReply(0x80, Reply{.data = "ok;"});
   SetLinkClocks(nullptr, FastClock);
   for (const auto& row : rows) {
     sim_.InjectFault(0x80, row.fault);
+    gClockTick = row.startTick;
     gClockStart = Clock::now();
     EXPECT_EQ(ExecuteCommand(0x80, "730514;")->ErrorMask, row.mask);
-    EXPECT_GE(FastClock(), row.waitedAtLeast);
+    EXPECT_GE(static_cast<uint32_t>(FastClock() - row.startTick), row.waitedAtLeast);
   }
   sim_.ClearScript();
 }

@@ -421,6 +421,24 @@ TEST_F(InstavoTest, FailuresStopAtTheirStepWithAMessage) {
   }
 }
 
+// A kit copied from a CD is read-only, and so would be the copies made of
+// it: installing again into the same folder overwrites them all the same.
+TEST_F(InstavoTest, InstallingAgainFromAReadOnlyKitOverwritesTheFiles) {
+  std::wstring target;
+  for (const wchar_t* run : {L"readonly1", L"readonly2"}) {
+    SCOPED_TRACE(Utf8(run));
+    Instavo window(run);
+    for (const wchar_t* file : {L"OPOSFiscalPrinter.oc_", L"Lumero.dl_", L"Lumeronk.dl_"})
+      SetFileAttributesW((window.kit + L"\\" + file).c_str(), FILE_ATTRIBUTE_READONLY);
+    if (target.empty()) target = window.target;
+    window.SetFolder(target);
+    window.Click(Button2);
+    EXPECT_TRUE(WaitUntil(kInstallMs, [&window] { return window.Status() == kInstalled; }));
+    for (const wchar_t* file : {L"OPOSFiscalPrinter.ocx", L"Lumero.dll"})
+      EXPECT_EQ(GetFileAttributesW((target + L"\\" + file).c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << Utf8(file);
+  }
+}
+
 // The browse dialog's folder is taken with its whole path, also at the length
 // where a shell that builds paths in MAX_PATH buffers (Wine's) cuts them; a
 // path that the shell cannot give whole is refused with a message, and the
