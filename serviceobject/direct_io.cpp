@@ -158,6 +158,8 @@ int32_t RawCommand(int32_t command, int32_t field, std::string& text) {
 
 }  // namespace
 
+bool DirectIOTakesPath(int32_t command) { return command == TraceOn || command == Download; }
+
 int32_t DirectIO(int32_t command, int32_t& data, std::string& text) {
   TServiceState& s = ServiceState();
   if (command == TraceOn) return TraceLogOn(text);

@@ -1,6 +1,7 @@
 #pragma once
 // The portable service core: what every member of the COM object does, on
-// plain C++ values. Texts are single-byte text in the ANSI code page (1251).
+// plain C++ values. Texts are single-byte text in code page 1251; file paths
+// are in the ANSI code page.
 // The COM layer converts arguments, takes ServiceMutex() for the whole call,
 // and turns results back into COM.
 #include <cstdint>
@@ -77,6 +78,8 @@ int32_t PrintRecMessage(const std::string& message);
 // Service functions for negative commands, raw device commands otherwise;
 // `data` and `text` are read and written as the command says.
 int32_t DirectIO(int32_t command, int32_t& data, std::string& text);
+// Whether the command's text is a file path rather than a text of the device.
+bool DirectIOTakesPath(int32_t command);
 
 // Reports, free text in a non-fiscal receipt, the duplicate, and device
 // set-up. Dates are ddmmyyyyhhnn texts.

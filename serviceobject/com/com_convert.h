@@ -1,6 +1,8 @@
 #pragma once
 // The one place where COM values become the core's plain C++ values and back.
-// Texts of the core are single-byte text in the system's ANSI code page.
+// Texts of the core are single-byte text in code page 1251, the printer's and
+// the system's own, whatever the PC's ANSI code page; only file paths are in
+// the ANSI code page, the one the file functions read them in.
 #include <windows.h>
 #include <oleauto.h>
 
@@ -9,8 +11,12 @@
 
 namespace lumero::com {
 
+inline constexpr UINT kTextCodePage = 1251;
+
 // The BSTR's whole length, embedded nulls too; a null BSTR is the empty text.
 std::string ToText(BSTR text);
+// As ToText but in the ANSI code page: a file path, as the file functions read it.
+std::string ToPath(BSTR path);
 // Throws std::bad_alloc when no BSTR can be had.
 BSTR ToBstr(const std::string& text);
 

@@ -10,7 +10,7 @@ STDMETHODIMP TMR62RetailImpl::DirectIO(LONG Command, LONG* pData, BSTR* pString,
   return Method(
       [=] {
         int32_t data = *pData;
-        const std::string given = ToText(*pString);
+        const std::string given = service::DirectIOTakesPath(Command) ? ToPath(*pString) : ToText(*pString);
         std::string text = given;
         const int32_t result = service::DirectIO(Command, data, text);
         *pData = data;

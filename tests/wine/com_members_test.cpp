@@ -152,7 +152,7 @@ TEST_F(Members, NullOutputPointerIsRefusedBeforeAnythingHappens) {
   EXPECT_EQ(ResultCodeOf(first_.get()), 101) << "a refused call reached the core";
 }
 
-TEST_F(Members, ErrorStringComesBackFromTheAnsiCodePage) {
+TEST_F(Members, ErrorStringComesBackFromCodePage1251) {
   Open(L"COM1");
   LONG result = 0;
   ASSERT_EQ(first_->BeginTraining(&result), S_OK);
