@@ -55,9 +55,9 @@ TDeviceReply* FpCommand73(const char* password, double amount, int32_t& outCode)
 TDeviceReply* FpCommand74(const char* password, double amount, int32_t& outCode);
 TDeviceReply* FpCommand78(const char* password, int32_t paymentType, double amount, const char* text,
                           int32_t& outCode);
-// OutCodeSent when FpCommand78's data text can be built from these fields,
-// else the refusal it would report for them; nothing is sent.
-int32_t Command78DataRefusal(const char* password, int32_t paymentType, double amount, const char* text);
+// OutCodeSent when FpCommand78 would send a request for these fields, else
+// the refusal it would report for them; nothing is sent.
+int32_t Command78Refusal(const char* password, int32_t paymentType, double amount, const char* text);
 
 // 80h-84h: status, customer display, drawer.
 TDeviceReply* FpDiagnosticInfo(const char* password, int32_t& outCode);

@@ -7,6 +7,9 @@
 namespace devicelink {
 namespace {
 
+// 78h takes the payment types 1 to 9; cash (0) goes out as 67h.
+bool IsTextPaymentType(int32_t paymentType) { return paymentType >= 1 && paymentType <= 9; }
+
 DataText Command78Data(const char* password, int32_t paymentType, double amount, const char* text) {
   return DataText(password).Int(paymentType).Amount(amount).Text(text);
 }
@@ -95,11 +98,12 @@ TDeviceReply* FpCommand74(const char* password, double amount, int32_t& outCode)
 
 TDeviceReply* FpCommand78(const char* password, int32_t paymentType, double amount, const char* text,
                           int32_t& outCode) {
-  if (paymentType < 1 || paymentType > 9) return RefuseCommand(OutCodeBadValue, outCode);
+  if (!IsTextPaymentType(paymentType)) return RefuseCommand(OutCodeBadValue, outCode);
   return SendDataText(0x78, Command78Data(password, paymentType, amount, text), outCode);
 }
 
-int32_t Command78DataRefusal(const char* password, int32_t paymentType, double amount, const char* text) {
+int32_t Command78Refusal(const char* password, int32_t paymentType, double amount, const char* text) {
+  if (!IsTextPaymentType(paymentType)) return OutCodeBadValue;
   return Command78Data(password, paymentType, amount, text).Refusal();
 }
 

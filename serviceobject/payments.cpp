@@ -49,7 +49,7 @@ bool RequirePaymentFits(const PaymentRequest& request, double amount) {
   if (!request.withText || !request.wellFormed) return true;
   const TServiceState& s = ServiceState();
   const int32_t refusal =
-      devicelink::Command78DataRefusal(s.FOperatorPassword, request.type, amount, request.text.c_str());
+      devicelink::Command78Refusal(s.FOperatorPassword, request.type, amount, request.text.c_str());
   if (refusal == devicelink::OutCodeSent) return true;
   CheckReply(s.FLastReply, refusal);
   return false;

@@ -23,8 +23,8 @@ constexpr int32_t CloseFiscal = 1;
 constexpr const char* TextNoItemList = "Отчет по артикулам не был открыт";
 
 // Type 4: the device must give its serial number before a sales receipt
-// opens. The status poll before it is checked, but a lost poll reply alone
-// does not refuse the receipt.
+// opens. The status poll before it is checked, but only the serial number's
+// reply can refuse the receipt.
 void OpenSalesReceipt() {
   TServiceState& s = ServiceState();
   DeviceCall(devicelink::FpDiagnosticInfo);

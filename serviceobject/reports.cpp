@@ -63,9 +63,11 @@ void Duplicate() {
 }
 
 // A report by dates sends both dates as fields: digits only, as SetDate
-// takes them.
+// takes them, and at least the ddmmyyyy that the device's date is made of.
+bool IsReportDate(const std::string& text) { return text.size() >= 8 && AllDigits(text); }
+
 bool RequireReportDates(const std::string& first, const std::string& last) {
-  if (AllDigits(first) && AllDigits(last)) return true;
+  if (IsReportDate(first) && IsReportDate(last)) return true;
   Report(ResultExtended, ExtendedBadDate, TextBadDate);
   return false;
 }

@@ -63,6 +63,8 @@ const Row Rows[] = {
      {"A2 010125;311225;0;"}},
     {"ReportDateNotDigits", 9, {}, [] { return service::PrintReport(2, "010120250000", "3112;2025"); }, 114, 219,
      "Неверный формат даты/времени", 9, 0, {}},
+    {"ReportDateTooShort", 9, {}, [] { return service::PrintReport(2, "", "311220250000"); }, 114, 219,
+     "Неверный формат даты/времени", 9, 0, {}},
     {"ReportRefused", 9, {{0xA3, Refused}}, [] { return service::PrintReport(1, "5", "7"); }, 114, 221, BadCommand,
      9, 0, {"A3 5;7;1;"}},
     {"ReportTypeWrong", 9, {}, [] { return service::PrintReport(4, "5", "7"); }, 114, 207, "Тип отчета неправильный",
